@@ -1,0 +1,48 @@
+// OLE automation: objects of an automation server, called late-bound by member name.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "Types.h"
+#include "Variant.h"
+
+namespace platform {
+
+// How a member is invoked.
+enum class CallKind {
+    MethodOrGet,  // the result is used: invoked as method or property read
+    Method,       // the result is dropped: invoked as a plain method
+};
+
+// One argument of a member call. The program passes 16-bit integers by value and 32-bit
+// integers and strings by reference (each a copy of its own; nothing is written back).
+struct Argument {
+    Variant value;
+    bool byReference = false;
+
+    static Argument I2(std::int16_t v) { return {Variant(v), false}; }
+    static Argument I4Ref(std::int32_t v) { return {Variant(v), true}; }
+    static Argument StrRef(Text v) { return {Variant(std::move(v)), true}; }
+};
+
+// An object of an automation server, reached through its dispatch interface.
+class AutomationObject {
+  public:
+    virtual ~AutomationObject() = default;
+
+    // Calls the member by name with the arguments in order and returns its result (empty when
+    // it gives none). An error raised by the server, or a member the object does not have,
+    // throws a Failure with the server's number and description.
+    virtual Variant Invoke(const Text& member, CallKind kind,
+                           const std::vector<Argument>& args) = 0;
+
+    // Sets the default property (dispatch identifier 0) to the value. Errors as for Invoke.
+    virtual void PutDefault(const Variant& value) = 0;
+};
+
+// Creates an object from the ProgID on the local machine. Throws a Failure when the server is
+// not registered or cannot be started. Never returns nothing.
+ObjectRef CreateAutomationObject(const Text& progId);
+
+}  // namespace platform

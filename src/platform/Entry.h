@@ -1,0 +1,9 @@
+// The program's own entry, called by the backend's start-up code.
+#pragma once
+
+namespace quendelhof {
+
+// Runs the program once and returns the process's exit code.
+int Run();
+
+}  // namespace quendelhof

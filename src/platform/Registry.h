@@ -1,0 +1,59 @@
+// The Windows registry, through the ANSI forms of its functions. Key paths and value names are
+// converted to the system's ANSI code page; value data is passed as raw bytes.
+//
+// Keys are 32-bit integers: the predefined roots (kHkeyCurrentUser, kHkeyLocalMachine) or a
+// key opened here. Result codes are the system's: 0 (ERROR_SUCCESS) for success, otherwise an
+// error code such as 2 (ERROR_FILE_NOT_FOUND), 5 (ERROR_ACCESS_DENIED), 6 (ERROR_INVALID_HANDLE)
+// or 234 (ERROR_MORE_DATA). The functions never throw.
+//
+// The Windows backend opens every key in the 32-bit view of the registry, where a 32-bit ACT!
+// keeps its settings (a no-op for a 32-bit program and outside HKLM\SOFTWARE).
+#pragma once
+
+#include <cstdint>
+
+#include "Types.h"
+
+namespace platform {
+
+inline constexpr std::uint32_t kKeyRead = 0x20019;
+inline constexpr std::uint32_t kKeyReadWrite = 0x2001F;
+inline constexpr std::uint32_t kRegOptionNonVolatile = 0;
+
+inline constexpr std::uint32_t kRegNone = 0;
+inline constexpr std::uint32_t kRegSz = 1;
+inline constexpr std::uint32_t kRegExpandSz = 2;
+inline constexpr std::uint32_t kRegBinary = 3;
+inline constexpr std::uint32_t kRegDword = 4;
+inline constexpr std::uint32_t kRegMultiSz = 7;
+
+inline constexpr std::int32_t kErrorSuccess = 0;
+inline constexpr std::int32_t kErrorFileNotFound = 2;
+inline constexpr std::int32_t kErrorAccessDenied = 5;
+inline constexpr std::int32_t kErrorInvalidHandle = 6;
+inline constexpr std::int32_t kErrorMoreData = 234;
+
+// Opens an existing key. On success *result holds the new key; otherwise it is 0.
+std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
+                           std::uint32_t samDesired, Handle32* result);
+
+// Reads a value. type and data may be null. With data null it reports the type and the size in
+// bytes; with a buffer of *dataSize bytes it fills it and sets *dataSize to the bytes stored,
+// or returns kErrorMoreData and the needed size when the buffer is too small.
+std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t* type,
+                              std::uint8_t* data, std::uint32_t* dataSize);
+
+// Creates a key, or opens it when it exists. On success *result holds the key and
+// *disposition (when not null) 1 for a new key, 2 for an existing one; otherwise *result is 0.
+std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
+                             std::uint32_t samDesired, Handle32* result,
+                             std::uint32_t* disposition);
+
+// Stores size bytes of data under the value name with the given type.
+std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
+                            const std::uint8_t* data, std::uint32_t size);
+
+// Closes a key opened or created here. Closing 0 or a root key is harmless.
+std::int32_t RegCloseKey(Handle32 key);
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+#include "SimDesktop.h"
+
+namespace platform::sim {
+
+void ResetDesktop() {
+    ResetProgram();
+    ResetFiles();
+    ResetMessageBoxes();
+    ResetRegistry();
+    ResetWindows();
+    ResetShell();
+    ResetAutomation();
+    ResetMessages();
+    ResetClipboard();
+}
+
+}  // namespace platform::sim

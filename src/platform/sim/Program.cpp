@@ -1,0 +1,42 @@
+#include "SimProgram.h"
+
+#include "QuendelhofVersion.h"
+
+namespace platform {
+
+namespace sim {
+
+namespace {
+ProgramFacts& State() {
+    static ProgramFacts facts;
+    return facts;
+}
+}  // namespace
+
+ProgramFacts& Program() {
+    return State();
+}
+
+void ResetProgram() {
+    ProgramFacts fresh;
+    fresh.version = {QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR,
+                     QUENDELHOF_VERSION_REVISION, QUENDELHOF_PRODUCT_NAME_W};
+    State() = fresh;
+}
+
+}  // namespace sim
+
+Text ArgumentText() {
+    return sim::Program().argumentText;
+}
+ProgramVersion GetProgramVersion() {
+    return sim::Program().version;
+}
+Text ProgramFolder() {
+    return sim::Program().folder;
+}
+Text ProgramFileName() {
+    return sim::Program().fileName;
+}
+
+}  // namespace platform

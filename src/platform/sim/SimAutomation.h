@@ -1,0 +1,8 @@
+// Simulated automation of the desktop.
+#pragma once
+
+namespace platform::sim {
+
+void ResetAutomation();
+
+}  // namespace platform::sim

@@ -1,0 +1,23 @@
+// The simulated desktop: the state behind the sim backend of the platform layer, which tests set
+// up and inspect, and which the Linux program loads from a world folder.
+#pragma once
+
+#include <filesystem>
+
+#include "SimAutomation.h"
+#include "SimClipboard.h"
+#include "SimCodePage.h"
+#include "SimFiles.h"
+#include "SimMessageBoxes.h"
+#include "SimMessages.h"
+#include "SimProgram.h"
+#include "SimRegistry.h"
+#include "SimShell.h"
+#include "SimWindows.h"
+
+namespace platform::sim {
+
+// Puts every part of the simulated desktop back to its starting state.
+void ResetDesktop();
+
+}  // namespace platform::sim

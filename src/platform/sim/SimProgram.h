@@ -1,0 +1,18 @@
+// The simulated program's own facts.
+#pragma once
+
+#include "../Program.h"
+
+namespace platform::sim {
+
+struct ProgramFacts {
+    Text argumentText;
+    ProgramVersion version;  // starts as the build's version
+    Text folder = L"C:\\Programme\\Quendelhof";
+    Text fileName = L"Quendelhof";
+};
+
+ProgramFacts& Program();
+void ResetProgram();
+
+}  // namespace platform::sim

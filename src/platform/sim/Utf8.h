@@ -1,0 +1,19 @@
+// UTF-8 conversion for the simulated desktop's files and world folder.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "../Types.h"
+
+namespace platform::sim {
+
+std::string ToUtf8(const Text& text);
+// Invalid sequences become U+FFFD.
+Text FromUtf8(std::string_view bytes);
+
+// Upper-cases ASCII and Latin-1 letters, as a case-insensitive file name comparison needs.
+wchar_t FoldCase(wchar_t c);
+bool EqualsIgnoringCase(const Text& a, const Text& b);
+
+}  // namespace platform::sim

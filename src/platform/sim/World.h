@@ -1,0 +1,18 @@
+// The world folder of the Linux program: the simulated desktop kept on disk between runs.
+//
+//   drives/<letter>/   the files of that drive (drives/c holds C:\)
+//   answers.txt        answers for message boxes when no terminal is attached, one a line:
+//                      OK, Ja/Yes or Nein/No; each run uses up the answers it needs
+#pragma once
+
+#include <filesystem>
+
+namespace platform::sim {
+
+// Sets up the simulated desktop from the world folder (what is missing stays at its start).
+void LoadWorld(const std::filesystem::path& folder);
+
+// Writes back what a run may have changed.
+void SaveWorld(const std::filesystem::path& folder);
+
+}  // namespace platform::sim

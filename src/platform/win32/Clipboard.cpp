@@ -1,0 +1,85 @@
+#include "../Clipboard.h"
+
+#include <windows.h>
+
+#include <cstring>
+
+namespace platform {
+
+namespace {
+
+// Holds the clipboard open for as long as it lives.
+class OpenedClipboard {
+  public:
+    OpenedClipboard() {
+        // Another program may hold the clipboard for a moment; try a few times.
+        for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
+            open_ = OpenClipboard(nullptr) != FALSE;
+            if (!open_) {
+                Sleep(20);
+            }
+        }
+    }
+    ~OpenedClipboard() {
+        if (open_) {
+            CloseClipboard();
+        }
+    }
+    OpenedClipboard(const OpenedClipboard&) = delete;
+    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
+    bool IsOpen() const { return open_; }
+
+  private:
+    bool open_ = false;
+};
+
+// Global memory that is freed unless the clipboard took it over.
+class GlobalText {
+  public:
+    explicit GlobalText(const Text& text) {
+        std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        memory_ = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        if (memory_ != nullptr) {
+            void* target = GlobalLock(memory_);
+            if (target == nullptr) {
+                GlobalFree(memory_);
+                memory_ = nullptr;
+                return;
+            }
+            std::memcpy(target, text.c_str(), bytes);
+            GlobalUnlock(memory_);
+        }
+    }
+    ~GlobalText() {
+        if (memory_ != nullptr) {
+            GlobalFree(memory_);
+        }
+    }
+    GlobalText(const GlobalText&) = delete;
+    GlobalText& operator=(const GlobalText&) = delete;
+    HGLOBAL Get() const { return memory_; }
+    void Release() { memory_ = nullptr; }
+
+  private:
+    HGLOBAL memory_ = nullptr;
+};
+
+}  // namespace
+
+bool PutTextOnClipboard(const Text& text) {
+    OpenedClipboard clipboard;
+    if (!clipboard.IsOpen() || !EmptyClipboard()) {
+        return false;
+    }
+    GlobalText memory(text);
+    if (memory.Get() == nullptr) {
+        return false;
+    }
+    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
+        return false;
+    }
+    memory.Release();  // the clipboard owns it now
+    return true;
+}
+
+}  // namespace platform

@@ -1,0 +1,10 @@
+#include "platform/Entry.h"
+#include "modHaupt.h"
+
+namespace quendelhof {
+
+int Run() {
+    return modHaupt::Programmlauf();
+}
+
+}  // namespace quendelhof

@@ -1,0 +1,7 @@
+#include "modHaupt.h"
+
+namespace modHaupt {
+
+void SchreibeLayouts() {}
+
+}  // namespace modHaupt

@@ -1,0 +1,85 @@
+#include "modHaupt.h"
+
+#include "QuendelhofVersion.h"
+#include "act/clACTApplication.h"
+#include "modHauptZustand.h"
+#include "platform/Failure.h"
+#include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "winservices/ErrorBox.h"
+#include "winservices/clShellExecute.h"
+
+namespace modHaupt {
+
+namespace detail {
+
+Laufzustand& Zustand() {
+    static Laufzustand zustand;
+    return zustand;
+}
+
+platform::Text Programmtitel() {
+    return QUENDELHOF_PRODUCT_NAME_W;
+}
+
+void ZeigeHaltemeldung(const platform::Text& text, std::uint32_t style) {
+    Zustand().eLaufergebnis = Laufergebnis::Angehalten;
+    platform::ShowMessageBox(text, Programmtitel(), style);
+}
+
+}  // namespace detail
+
+namespace {
+
+// Releases both objects when Main ends, however it ends.
+class ObjekteFreigeben {
+  public:
+    ObjekteFreigeben() = default;
+    ObjekteFreigeben(const ObjekteFreigeben&) = delete;
+    ObjekteFreigeben& operator=(const ObjekteFreigeben&) = delete;
+    ~ObjekteFreigeben() {
+        detail::Zustand().objACTApplication.reset();
+        detail::Zustand().objShellExecute.reset();
+    }
+};
+
+}  // namespace
+
+void Main() {
+    ObjekteFreigeben freigeben;
+    detail::Zustand().eLaufergebnis = Laufergebnis::Erledigt;
+    if (platform::ArgumentText().empty()) {
+        ZeigeInformationen();
+        return;
+    }
+    if (PruefeBefehlszeile() == platform::kFalse) {
+        return;
+    }
+    WechsleDatenbank();
+}
+
+const Laufzustand& Zustand() {
+    return detail::Zustand();
+}
+
+void Zuruecksetzen() {
+    detail::Zustand() = Laufzustand();
+}
+
+int Programmlauf() {
+    try {
+        Main();
+        return static_cast<int>(detail::Zustand().eLaufergebnis);
+    } catch (...) {
+        platform::Failure failure = platform::CurrentFailure();
+        detail::Zustand().eLaufergebnis = Laufergebnis::Fehler;
+        try {
+            winservices::ShowErrorBox(detail::Programmtitel(), failure);
+        } catch (...) {
+            // Nothing is left to tell the user with; the exit code says it.
+        }
+        return static_cast<int>(Laufergebnis::Fehler);
+    }
+}
+
+}  // namespace modHaupt

@@ -1,0 +1,7 @@
+// Hands programs, documents, folders, mail and web addresses to the Windows shell.
+#pragma once
+
+class clShellExecute {
+  public:
+    clShellExecute() = default;
+};
