@@ -1,5 +1,6 @@
 // The desktop's top-level windows, through the ANSI forms of the window functions.
-// Window handles are 32-bit integers; 0 is no window. The functions never throw.
+// Window handles are 32-bit integers; 0 is no window. The functions never throw; only a failure
+// that the enumeration callback throws passes through EnumWindows.
 #pragma once
 
 #include <cstdint>
@@ -13,7 +14,8 @@ using EnumWindowsCallback = std::int32_t (*)(Handle32 hWnd, std::int32_t lParam)
 
 // Calls the callback for every top-level window, in the system's order (topmost first), on the
 // calling thread, until the callback returns 0. Non-zero when the enumeration ran to its end or
-// was stopped by the callback; 0 when it failed.
+// was stopped by the callback; 0 when it failed. A failure thrown by the callback ends the
+// enumeration and passes on to the caller of EnumWindows.
 std::int32_t EnumWindows(EnumWindowsCallback callback, std::int32_t lParam);
 
 // Non-zero when the window exists and is visible (a minimised window is visible).

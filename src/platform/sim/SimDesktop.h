@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "SimAct.h"
 #include "SimAutomation.h"
 #include "SimClipboard.h"
 #include "SimCodePage.h"

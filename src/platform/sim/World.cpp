@@ -6,6 +6,7 @@
 #include <system_error>
 
 #include "../MessageBox.h"
+#include "ActWorld.h"
 #include "SimDesktop.h"
 #include "Utf8.h"
 
@@ -72,15 +73,34 @@ void SaveAnswers(const std::filesystem::path& folder) {
     }
 }
 
+void LoadAct(const std::filesystem::path& folder) {
+    std::ifstream in(folder / "act.ini");
+    if (in) {
+        ReadActState(in);
+    }
+}
+
+// Only a world that has a simulated ACT! gets its state written back.
+void SaveAct(const std::filesystem::path& folder) {
+    std::error_code error;
+    if (!std::filesystem::exists(folder / "act.ini", error)) {
+        return;
+    }
+    std::ofstream out(folder / "act.ini", std::ios::trunc);
+    WriteActState(out);
+}
+
 }  // namespace
 
 void LoadWorld(const std::filesystem::path& folder) {
     LoadDrives(folder);
     LoadAnswers(folder);
+    LoadAct(folder);
 }
 
 void SaveWorld(const std::filesystem::path& folder) {
     SaveAnswers(folder);
+    SaveAct(folder);
 }
 
 }  // namespace platform::sim

@@ -1,0 +1,52 @@
+#include "ActModel.h"
+
+#include "ActObjects.h"
+#include "platform/Failure.h"
+
+namespace platform::actmodel {
+
+ActModel::ActModel() : state_(std::make_shared<ActState>()) {}
+
+ObjectRef ActModel::CreateApplication() {
+    if (state_->creationFault) {
+        Fault fault = *state_->creationFault;
+        if (fault.times > 0 && --state_->creationFault->times == 0) {
+            state_->creationFault.reset();
+        }
+        throw Failure(fault.number, fault.description);
+    }
+    if (!state_->running) {
+        throw Failure(429, L"ActiveX component can't create object");
+    }
+    return MakeObject(state_, ObjectKind::Application);
+}
+
+ObjectRef ActModel::CreateStatusObject() {
+    return MakeObject(state_, ObjectKind::Status);
+}
+
+Text ActModel::AddContact(const Text& id, const std::map<std::int32_t, Text>& fields) {
+    Contact contact{id, fields};
+    contact.fields.erase(1);
+    state_->contacts.push_back(contact);
+    state_->contactLookup.push_back(id);
+    return id;
+}
+
+Text ActModel::AddGroup(const Text& id, const Text& name) {
+    Group group{id, {{25, name}}, {}};
+    state_->groups.push_back(group);
+    state_->groupLookup.push_back(id);
+    return id;
+}
+
+std::vector<Text> ActModel::JournalLines() const {
+    std::vector<Text> lines;
+    lines.reserve(state_->journal.size());
+    for (const JournalEntry& entry : state_->journal) {
+        lines.push_back(RenderJournalEntry(entry));
+    }
+    return lines;
+}
+
+}  // namespace platform::actmodel

@@ -1,0 +1,503 @@
+#include "ActObjects.h"
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "platform/Failure.h"
+
+namespace platform::actmodel {
+
+namespace {
+
+constexpr std::int32_t kDone = 0;
+constexpr std::int32_t kRefused = 1;
+constexpr std::int32_t kNoSuchMember = 438;
+constexpr std::int32_t kWrongArgumentCount = 450;
+
+const wchar_t* ObjectName(ObjectKind kind) {
+    switch (kind) {
+        case ObjectKind::Application:
+            return L"App";
+        case ObjectKind::ViewCollection:
+            return L"Views";
+        case ObjectKind::ActiveView:
+            return L"ActiveView";
+        case ObjectKind::ContactView:
+            return L"ContactView";
+        case ObjectKind::GroupView:
+            return L"GroupView";
+        case ObjectKind::Status:
+            return L"Status";
+    }
+    return L"?";
+}
+
+std::vector<std::wstring_view> MembersOf(ObjectKind kind) {
+    switch (kind) {
+        case ObjectKind::Application:
+            return {L"Views",   L"GetOpenDBName", L"GetVersion",        L"OpenDB",
+                    L"CloseDB", L"GetUserId",     L"GetCurrentUserName"};
+        case ObjectKind::ViewCollection:
+            return {L"GetActive", L"Create"};
+        case ObjectKind::ActiveView:
+            return {L"Type", L"CurrentFieldId"};
+        case ObjectKind::ContactView:
+            return {L"GetCurrentID", L"GetCount", L"GetField",         L"SetField",
+                    L"MoveFirst",    L"MoveNext", L"LookupAll",        L"AddNewContact",
+                    L"CreateLookup", L"GoTo",     L"AddContactToGroup"};
+        case ObjectKind::GroupView:
+            return {L"GetCurrentID", L"GetCount",        L"GetField",  L"SetField",
+                    L"MoveFirst",    L"MoveNext",        L"LookupAll", L"LookupFieldEx",
+                    L"GoTo",         L"DeleteGroupFast", L"AddNew",    L"AddMemberToGroup",
+                    L"SetActiveTab"};
+        case ObjectKind::Status:
+            return {};
+    }
+    return {};
+}
+
+wchar_t FoldAscii(wchar_t c) {
+    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 0x20) : c;
+}
+
+bool SameName(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return FoldAscii(x) == FoldAscii(y); });
+}
+
+RecordedArgument Recorded(const Argument& argument) {
+    RecordedArgument recorded;
+    recorded.byReference = argument.byReference;
+    const Variant& value = argument.value;
+    if (const auto* text = std::get_if<Text>(&value)) {
+        recorded.type = L"BSTR";
+        recorded.value = *text;
+    } else if (const auto* i2 = std::get_if<std::int16_t>(&value)) {
+        recorded.type = L"I2";
+        recorded.value = std::to_wstring(*i2);
+    } else if (const auto* i4 = std::get_if<std::int32_t>(&value)) {
+        recorded.type = L"I4";
+        recorded.value = std::to_wstring(*i4);
+    } else if (const auto* bytes = std::get_if<ByteArray>(&value)) {
+        recorded.type = L"BYTES";
+        recorded.value = std::to_wstring(bytes->bytes.size());
+    } else if (std::holds_alternative<ObjectRef>(value)) {
+        recorded.type = L"OBJ";
+    } else {
+        recorded.type = L"EMPTY";
+    }
+    return recorded;
+}
+
+// The arguments of one call, taken as the member needs them.
+class Arguments {
+  public:
+    explicit Arguments(const std::vector<Argument>& args) : args_(args) {}
+
+    void Expect(std::size_t count) const {
+        if (args_.size() != count) {
+            throw Failure(kWrongArgumentCount,
+                          L"Wrong number of arguments or invalid property assignment");
+        }
+    }
+    Text TextAt(std::size_t index) const { return VariantToText(args_.at(index).value); }
+    std::int32_t LongAt(std::size_t index) const { return VariantToLong(args_.at(index).value); }
+
+  private:
+    const std::vector<Argument>& args_;
+};
+
+template <typename Record>
+Record* FindById(std::vector<Record>& records, const Text& id) {
+    Text wanted = PaddedId(id);
+    for (Record& record : records) {
+        if (PaddedId(record.id) == wanted) {
+            return &record;
+        }
+    }
+    return nullptr;
+}
+
+// A lookup of identifiers with a position, over a list of records.
+template <typename Record>
+struct Cursor {
+    std::vector<Record>& records;
+    std::vector<Text>& lookup;
+    std::size_t& position;
+
+    Record* Current() const {
+        return position < lookup.size() ? FindById(records, lookup[position]) : nullptr;
+    }
+    void LookupAll() const {
+        lookup.clear();
+        for (const Record& record : records) {
+            lookup.push_back(record.id);
+        }
+        position = 0;
+    }
+    std::int32_t GoTo(const Text& id) const {
+        Text wanted = PaddedId(id);
+        for (std::size_t i = 0; i < lookup.size(); ++i) {
+            if (PaddedId(lookup[i]) == wanted) {
+                position = i;
+                return kDone;
+            }
+        }
+        return kRefused;
+    }
+    void MoveNext() const {
+        if (position < lookup.size()) {
+            ++position;
+        }
+    }
+    std::int32_t Count() const { return static_cast<std::int32_t>(lookup.size()); }
+};
+
+class ModelObject final : public AutomationObject {
+  public:
+    ModelObject(std::shared_ptr<ActState> state, ObjectKind kind)
+        : state_(std::move(state)), kind_(kind), serial_(++state_->objectsMade) {
+        Note(JournalEvent::Create);
+    }
+
+    ~ModelObject() override {
+        try {
+            Note(JournalEvent::Release);
+        } catch (...) {
+            // A release never fails; the journal may miss the entry when memory ran out.
+        }
+    }
+
+    ModelObject(const ModelObject&) = delete;
+    ModelObject& operator=(const ModelObject&) = delete;
+
+    Variant Invoke(const Text& member, CallKind kind, const std::vector<Argument>& args) override {
+        JournalEntry entry = Entry(JournalEvent::Call);
+        entry.member = member;
+        entry.kind =
+            kind == CallKind::Method ? JournalCallKind::Method : JournalCallKind::MethodOrGet;
+        for (const Argument& argument : args) {
+            entry.args.push_back(Recorded(argument));
+        }
+        state_->journal.push_back(std::move(entry));
+
+        std::wstring_view canonical;
+        for (std::wstring_view name : MembersOf(kind_)) {
+            if (SameName(name, member)) {
+                canonical = name;
+            }
+        }
+        if (canonical.empty()) {
+            throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
+        }
+        Text key = Text(ObjectName(kind_)) + L"." + Text(canonical);
+        RaiseFaultOf(key);
+        Variant result = Perform(canonical, Arguments(args));
+        auto overridden = state_->resultOverrides.find(key);
+        if (overridden != state_->resultOverrides.end()) {
+            result = overridden->second;
+        }
+        return result;
+    }
+
+    void PutDefault(const Variant& value) override {
+        JournalEntry entry = Entry(JournalEvent::Call);
+        entry.kind = JournalCallKind::PutDefault;
+        entry.args.push_back(Recorded(Argument{value, false}));
+        state_->journal.push_back(std::move(entry));
+        if (kind_ != ObjectKind::Status) {
+            throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
+        }
+        RaiseFaultOf(L"Status.");
+        state_->statusTexts.push_back(VariantToText(value));
+    }
+
+  private:
+    JournalEntry Entry(JournalEvent event) const {
+        JournalEntry entry;
+        entry.event = event;
+        entry.object = ObjectName(kind_);
+        entry.serial = serial_;
+        return entry;
+    }
+
+    void Note(JournalEvent event) { state_->journal.push_back(Entry(event)); }
+
+    void RaiseFaultOf(const Text& key) {
+        auto fault = state_->faults.find(key);
+        if (fault == state_->faults.end()) {
+            return;
+        }
+        Failure failure(fault->second.number, fault->second.description);
+        if (fault->second.times > 0 && --fault->second.times == 0) {
+            state_->faults.erase(fault);
+        }
+        throw failure;
+    }
+
+    // Gives nothing while the counter runs, else a new object of the kind.
+    Variant ObjectOrNothing(int& nothingCounter, ObjectKind kind) {
+        if (nothingCounter > 0) {
+            --nothingCounter;
+            return ObjectRef();
+        }
+        return MakeObject(state_, kind);
+    }
+
+    Cursor<Contact> Contacts() {
+        return {state_->contacts, state_->contactLookup, state_->contactPosition};
+    }
+    Cursor<Group> Groups() { return {state_->groups, state_->groupLookup, state_->groupPosition}; }
+
+    Text NewId(const wchar_t* prefix) {
+        Text number = std::to_wstring(++state_->idsMade);
+        return prefix + Text(8 - std::min<std::size_t>(8, number.size()), L'0') + number;
+    }
+
+    Variant Perform(std::wstring_view member, const Arguments& args) {
+        switch (kind_) {
+            case ObjectKind::Application:
+                return Application(member, args);
+            case ObjectKind::ViewCollection:
+                return ViewCollection(member, args);
+            case ObjectKind::ActiveView:
+                args.Expect(0);
+                return member == L"Type" ? state_->activeViewType : state_->currentFieldId;
+            case ObjectKind::ContactView:
+                return ContactView(member, args);
+            case ObjectKind::GroupView:
+                return GroupView(member, args);
+            case ObjectKind::Status:
+                break;
+        }
+        return Empty();
+    }
+
+    Variant Application(std::wstring_view member, const Arguments& args) {
+        ActState& s = *state_;
+        if (member == L"Views") {
+            args.Expect(0);
+            return ObjectOrNothing(s.viewsNothing, ObjectKind::ViewCollection);
+        }
+        if (member == L"GetVersion") {
+            args.Expect(1);
+            args.LongAt(0);
+            return s.version;
+        }
+        if (member == L"OpenDB") {
+            args.Expect(1);
+            s.openDatabase = args.TextAt(0);
+            return kDone;
+        }
+        args.Expect(0);
+        if (member == L"CloseDB") {
+            if (s.closeDbResult == 0) {
+                s.openDatabase.clear();
+            }
+            return s.closeDbResult;
+        }
+        if (member == L"GetUserId") {
+            return s.userId;
+        }
+        if (member == L"GetCurrentUserName") {
+            return s.userName;
+        }
+        return s.openDatabase;  // GetOpenDBName
+    }
+
+    Variant ViewCollection(std::wstring_view member, const Arguments& args) {
+        if (member == L"GetActive") {
+            args.Expect(0);
+            return ObjectOrNothing(state_->activeViewNothing, ObjectKind::ActiveView);
+        }
+        args.Expect(2);
+        std::int32_t type = args.LongAt(0);
+        args.LongAt(1);
+        if (type == kContactViewType) {
+            return ObjectOrNothing(state_->contactViewNothing, ObjectKind::ContactView);
+        }
+        if (type == kGroupViewType) {
+            return ObjectOrNothing(state_->groupViewNothing, ObjectKind::GroupView);
+        }
+        throw StandardFailure(kInvalidArgument);
+    }
+
+    // Members that contact and group views share.
+    template <typename Record>
+    std::optional<Variant> CommonViewMember(std::wstring_view member, const Arguments& args,
+                                            const Cursor<Record>& cursor,
+                                            std::optional<std::int32_t> idField) {
+        if (member == L"GetCurrentID") {
+            args.Expect(0);
+            Record* current = cursor.Current();
+            return current == nullptr ? Variant() : Variant(PaddedId(current->id));
+        }
+        if (member == L"GetCount") {
+            args.Expect(0);
+            return Variant(cursor.Count());
+        }
+        if (member == L"GetField") {
+            args.Expect(1);
+            std::int32_t field = args.LongAt(0);
+            Record* current = cursor.Current();
+            if (current == nullptr) {
+                return Variant();
+            }
+            if (field == idField) {
+                return Variant(PaddedId(current->id));
+            }
+            auto value = current->fields.find(field);
+            return Variant(value == current->fields.end() ? Text() : value->second);
+        }
+        if (member == L"SetField") {
+            args.Expect(2);
+            std::int32_t field = args.LongAt(0);
+            Text value = args.TextAt(1);
+            Record* current = cursor.Current();
+            if (current == nullptr || field == idField) {
+                return Variant(kRefused);
+            }
+            current->fields[field] = value;
+            return Variant(kDone);
+        }
+        if (member == L"MoveFirst") {
+            args.Expect(0);
+            cursor.position = 0;
+            return Variant(kDone);
+        }
+        if (member == L"MoveNext") {
+            args.Expect(0);
+            cursor.MoveNext();
+            return Variant(kDone);
+        }
+        if (member == L"LookupAll") {
+            args.Expect(0);
+            cursor.LookupAll();
+            return Variant(kDone);
+        }
+        if (member == L"GoTo") {
+            args.Expect(1);
+            return Variant(cursor.GoTo(args.TextAt(0)));
+        }
+        return std::nullopt;
+    }
+
+    Variant ContactView(std::wstring_view member, const Arguments& args) {
+        Cursor<Contact> cursor = Contacts();
+        if (auto common = CommonViewMember(member, args, cursor, 1)) {
+            return *common;
+        }
+        ActState& s = *state_;
+        if (member == L"AddNewContact") {
+            args.Expect(0);
+            Text id = NewId(L"K");
+            s.contacts.push_back({id, {}});
+            s.contactLookup.push_back(id);
+            s.contactPosition = s.contactLookup.size() - 1;
+            return kDone;
+        }
+        if (member == L"CreateLookup") {
+            args.Expect(1);
+            Text list = args.TextAt(0);
+            std::vector<Text> lookup;
+            for (std::size_t start = 0; start < list.size(); start += kIdWidth) {
+                if (Contact* contact = FindById(s.contacts, list.substr(start, kIdWidth))) {
+                    lookup.push_back(contact->id);
+                }
+            }
+            s.contactLookup = lookup;
+            s.contactPosition = 0;
+            return kDone;
+        }
+        // AddContactToGroup
+        args.Expect(1);
+        Group* group = FindById(s.groups, args.TextAt(0));
+        Contact* contact = cursor.Current();
+        if (group == nullptr || contact == nullptr) {
+            return kRefused;
+        }
+        if (std::find(group->members.begin(), group->members.end(), contact->id) ==
+            group->members.end()) {
+            group->members.push_back(contact->id);
+        }
+        return kDone;
+    }
+
+    Variant GroupView(std::wstring_view member, const Arguments& args) {
+        Cursor<Group> cursor = Groups();
+        if (auto common = CommonViewMember(member, args, cursor, std::nullopt)) {
+            return *common;
+        }
+        ActState& s = *state_;
+        if (member == L"LookupFieldEx") {
+            args.Expect(3);
+            std::int32_t field = args.LongAt(0);
+            Text value = args.TextAt(1);
+            args.LongAt(2);
+            std::vector<Text> found;
+            for (const Group& group : s.groups) {
+                auto held = group.fields.find(field);
+                if (held != group.fields.end() && held->second == value) {
+                    found.push_back(group.id);
+                }
+            }
+            if (found.empty()) {
+                return kRefused;
+            }
+            s.groupLookup = found;
+            s.groupPosition = 0;
+            return kDone;
+        }
+        if (member == L"DeleteGroupFast") {
+            args.Expect(0);
+            Group* current = cursor.Current();
+            if (current == nullptr) {
+                return kRefused;
+            }
+            Text id = current->id;
+            std::erase_if(s.groups, [&id](const Group& group) { return group.id == id; });
+            std::erase(s.groupLookup, id);
+            return kDone;
+        }
+        if (member == L"AddNew") {
+            args.Expect(0);
+            Text id = NewId(L"G");
+            s.groups.push_back({id, {{25, Text()}}, {}});
+            s.groupLookup.push_back(id);
+            s.groupPosition = s.groupLookup.size() - 1;
+            return kDone;
+        }
+        if (member == L"AddMemberToGroup") {
+            args.Expect(1);
+            Contact* contact = FindById(s.contacts, args.TextAt(0));
+            Group* current = cursor.Current();
+            if (contact == nullptr || current == nullptr) {
+                return kRefused;
+            }
+            if (std::find(current->members.begin(), current->members.end(), contact->id) ==
+                current->members.end()) {
+                current->members.push_back(contact->id);
+            }
+            return kDone;
+        }
+        // SetActiveTab
+        args.Expect(1);
+        s.activeGroupTab = args.TextAt(0);
+        return kDone;
+    }
+
+    std::shared_ptr<ActState> state_;
+    ObjectKind kind_;
+    int serial_;
+};
+
+}  // namespace
+
+ObjectRef MakeObject(const std::shared_ptr<ActState>& state, ObjectKind kind) {
+    return std::make_shared<ModelObject>(state, kind);
+}
+
+}  // namespace platform::actmodel

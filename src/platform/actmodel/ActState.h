@@ -1,0 +1,120 @@
+// The state of the simulated ACT! 6: what a test sets up and reads back, the knobs that make it
+// misbehave, and the journal of every call made on its automation objects.
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <optional>
+#include <vector>
+
+#include "platform/Types.h"
+#include "platform/Variant.h"
+
+namespace platform::actmodel {
+
+// ACT!'s main window as the desktop shows it while ACT! runs.
+struct MainWindow {
+    Text className = L"ACT3.0FrameClass";
+    Text caption = L"ACT! - Kundenmanager";
+    bool visible = true;
+    bool minimised = false;
+};
+
+// A contact; its identifier is field 1.
+struct Contact {
+    Text id;
+    std::map<std::int32_t, Text> fields;  // every field but 1
+};
+
+// A group; its name is field 25.
+struct Group {
+    Text id;
+    std::map<std::int32_t, Text> fields;  // 25 is the name
+    std::vector<Text> members;            // contact identifiers, unpadded
+};
+
+// An error that a member raises: every time (times < 0) or for the next `times` calls.
+struct Fault {
+    std::int32_t number = 0;
+    Text description;
+    int times = -1;
+};
+
+// Kinds of calls as the journal shows them.
+enum class JournalCallKind { MethodOrGet, Method, PutDefault };
+
+enum class JournalEvent { Create, Release, Call };
+
+// One argument as it arrived: its type (I2, I4, BSTR, EMPTY, OBJ, BYTES), whether by
+// reference, and its value as text.
+struct RecordedArgument {
+    Text type;
+    bool byReference = false;
+    Text value;
+    friend bool operator==(const RecordedArgument&, const RecordedArgument&) = default;
+};
+
+struct JournalEntry {
+    JournalEvent event = JournalEvent::Call;
+    Text object;     // App, Views, ActiveView, ContactView, GroupView, Status
+    int serial = 0;  // which object of the run: 1 for the first one made
+    Text member;     // as the caller spelt it; empty for create, release and put
+    JournalCallKind kind = JournalCallKind::MethodOrGet;
+    std::vector<RecordedArgument> args;
+};
+
+// Identifiers are delivered padded with blanks to this width, and compared in that form.
+inline constexpr std::size_t kIdWidth = 12;
+
+// View types of ACT!.
+inline constexpr std::int32_t kContactViewType = 1;
+inline constexpr std::int32_t kGroupViewType = 3;
+
+struct ActState {
+    // ACT! itself.
+    bool running = false;
+    MainWindow window;
+    Text version = L"6.0";
+    Text openDatabase;  // empty: no database open
+    Text userId = L"ADMIN";
+    Text userName = L"Anna Berger";
+
+    // The active view.
+    std::int32_t activeViewType = kContactViewType;
+    std::int32_t currentFieldId = 0;
+
+    // Contacts and ACT!'s current contact lookup (identifiers in order) with its position.
+    std::vector<Contact> contacts;
+    std::vector<Text> contactLookup;
+    std::size_t contactPosition = 0;
+
+    // Groups and the current group lookup with its position.
+    std::vector<Group> groups;
+    std::vector<Text> groupLookup;
+    std::size_t groupPosition = 0;
+    Text activeGroupTab;
+
+    // Texts put into the default property of status objects, in order.
+    std::vector<Text> statusTexts;
+
+    // Knobs for faults.
+    std::map<Text, Fault> faults;        // by "Object.Member", e.g. "App.GetVersion"
+    std::optional<Fault> creationFault;  // raised by the creation of the application object
+    int viewsNothing = 0;                // Views gives nothing for the next calls
+    int activeViewNothing = 0;           // GetActive gives nothing for the next calls
+    int contactViewNothing = 0;          // Create(1, 2) gives nothing for the next calls
+    int groupViewNothing = 0;            // Create(3, 2) gives nothing for the next calls
+    std::int32_t closeDbResult = 0;      // what CloseDB gives; the database stays open unless 0
+    std::map<Text, Variant> resultOverrides;  // by "Object.Member": given instead of the
+                                              // member's own result, after its effect
+
+    // Every create, release and call, in order.
+    std::vector<JournalEntry> journal;
+    int objectsMade = 0;
+    int idsMade = 0;
+};
+
+// The identifier padded with blanks to kIdWidth (longer ones stay as they are).
+Text PaddedId(const Text& id);
+
+}  // namespace platform::actmodel

@@ -1,0 +1,46 @@
+#include "ActModel.h"
+
+namespace platform::actmodel {
+
+Text PaddedId(const Text& id) {
+    Text padded = id;
+    if (padded.size() < kIdWidth) {
+        padded.append(kIdWidth - padded.size(), L' ');
+    }
+    return padded;
+}
+
+Text RenderJournalEntry(const JournalEntry& entry) {
+    switch (entry.event) {
+        case JournalEvent::Create:
+            return L"create " + entry.object;
+        case JournalEvent::Release:
+            return L"release " + entry.object;
+        case JournalEvent::Call:
+            break;
+    }
+    Text line;
+    if (entry.kind == JournalCallKind::Method) {
+        line = L"call ";
+    } else if (entry.kind == JournalCallKind::PutDefault) {
+        line = L"put ";
+    }
+    line += entry.object;
+    if (entry.kind != JournalCallKind::PutDefault) {
+        line += L"." + entry.member;
+    }
+    line += L"(";
+    for (std::size_t i = 0; i < entry.args.size(); ++i) {
+        const RecordedArgument& arg = entry.args[i];
+        line += (i > 0 ? L", " : L"") + arg.type + (arg.byReference ? L"&" : L"");
+        if (arg.type == L"BSTR") {
+            line += L" \"" + arg.value + L"\"";
+        } else if (!arg.value.empty()) {
+            line += L" " + arg.value;
+        }
+    }
+    line += L")";
+    return line;
+}
+
+}  // namespace platform::actmodel

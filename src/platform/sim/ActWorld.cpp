@@ -1,0 +1,218 @@
+#include "ActWorld.h"
+
+#include <optional>
+#include <string>
+
+#include "../Failure.h"
+#include "../Variant.h"
+#include "SimAct.h"
+#include "Utf8.h"
+
+namespace platform::sim {
+
+namespace {
+
+enum class Section { None, Act, Contact, Group };
+
+std::string Trimmed(const std::string& text) {
+    std::size_t first = text.find_first_not_of(" \t\r\n");
+    if (first == std::string::npos) {
+        return std::string();
+    }
+    std::size_t last = text.find_last_not_of(" \t\r\n");
+    return text.substr(first, last - first + 1);
+}
+
+std::string Lowered(std::string text) {
+    for (char& c : text) {
+        if (c >= 'A' && c <= 'Z') {
+            c = static_cast<char>(c - 'A' + 'a');
+        }
+    }
+    return text;
+}
+
+void ReadFlag(const std::string& value, bool& flag) {
+    std::string word = Lowered(value);
+    if (word == "yes" || word == "ja" || word == "true" || word == "1") {
+        flag = true;
+    } else if (word == "no" || word == "nein" || word == "false" || word == "0") {
+        flag = false;
+    }
+}
+
+std::optional<std::int32_t> NumberOf(const std::string& value) {
+    try {
+        return TextToLong(FromUtf8(value));
+    } catch (const Failure&) {
+        return std::nullopt;
+    }
+}
+
+// Field numbers are plain decimal numbers.
+std::optional<std::int32_t> FieldNumberOf(const std::string& key) {
+    if (key.empty() || key.size() > 9 || key.find_first_not_of("0123456789") != std::string::npos) {
+        return std::nullopt;
+    }
+    return std::stoi(key);
+}
+
+std::vector<Text> IdList(const Text& value) {
+    std::vector<Text> ids;
+    Text id;
+    for (wchar_t c : value + L",") {
+        if (c == L',') {
+            if (!id.empty()) {
+                ids.push_back(id);
+            }
+            id.clear();
+        } else if (c != L' ') {
+            id.push_back(c);
+        }
+    }
+    return ids;
+}
+
+void ReadActSetting(actmodel::ActState& state, const std::string& key, const std::string& raw) {
+    Text value = FromUtf8(raw);
+    if (key == "running") {
+        ReadFlag(raw, state.running);
+    } else if (key == "window.class") {
+        state.window.className = value;
+    } else if (key == "window.caption") {
+        state.window.caption = value;
+    } else if (key == "window.visible") {
+        ReadFlag(raw, state.window.visible);
+    } else if (key == "window.minimised") {
+        ReadFlag(raw, state.window.minimised);
+    } else if (key == "version") {
+        state.version = value;
+    } else if (key == "database") {
+        state.openDatabase = value;
+    } else if (key == "user.id") {
+        state.userId = value;
+    } else if (key == "user.name") {
+        state.userName = value;
+    } else if (key == "view.type") {
+        state.activeViewType = NumberOf(raw).value_or(state.activeViewType);
+    } else if (key == "view.field") {
+        state.currentFieldId = NumberOf(raw).value_or(state.currentFieldId);
+    } else if (key == "closedb.result") {
+        state.closeDbResult = NumberOf(raw).value_or(state.closeDbResult);
+    }
+}
+
+// One line per value: line breaks inside a value would start a new setting.
+std::string OneLine(const Text& text) {
+    Text flat = text;
+    for (wchar_t& c : flat) {
+        if (c == L'\r' || c == L'\n') {
+            c = L' ';
+        }
+    }
+    return ToUtf8(flat);
+}
+
+}  // namespace
+
+void ReadActState(std::istream& in) {
+    actmodel::ActState& state = Act().State();
+    std::vector<actmodel::Contact> contacts;
+    std::vector<actmodel::Group> groups;
+    Section section = Section::None;
+    std::string line;
+    while (std::getline(in, line)) {
+        std::string text = Trimmed(line);
+        if (text.empty() || text[0] == '#' || text[0] == ';') {
+            continue;
+        }
+        if (text.front() == '[' && text.back() == ']') {
+            std::string name = Lowered(Trimmed(text.substr(1, text.size() - 2)));
+            section = name == "act"       ? Section::Act
+                      : name == "contact" ? Section::Contact
+                      : name == "group"   ? Section::Group
+                                          : Section::None;
+            if (section == Section::Contact) {
+                contacts.emplace_back();
+            } else if (section == Section::Group) {
+                groups.emplace_back();
+            }
+            continue;
+        }
+        std::size_t equals = text.find('=');
+        if (equals == std::string::npos) {
+            continue;
+        }
+        std::string key = Lowered(Trimmed(text.substr(0, equals)));
+        std::string value = Trimmed(text.substr(equals + 1));
+        if (section == Section::Act) {
+            ReadActSetting(state, key, value);
+        } else if (section == Section::Contact || section == Section::Group) {
+            Text wide = FromUtf8(value);
+            std::optional<std::int32_t> field = FieldNumberOf(key);
+            if (section == Section::Contact) {
+                if (key == "id" || field == 1) {
+                    contacts.back().id = wide;
+                } else if (field) {
+                    contacts.back().fields[*field] = wide;
+                }
+            } else if (key == "id") {
+                groups.back().id = wide;
+            } else if (key == "members") {
+                groups.back().members = IdList(wide);
+            } else if (field) {
+                groups.back().fields[*field] = wide;
+            }
+        }
+    }
+    for (const actmodel::Contact& contact : contacts) {
+        if (!contact.id.empty()) {
+            state.contacts.push_back(contact);
+            state.contactLookup.push_back(contact.id);
+        }
+    }
+    for (const actmodel::Group& group : groups) {
+        if (!group.id.empty()) {
+            state.groups.push_back(group);
+            state.groupLookup.push_back(group.id);
+        }
+    }
+}
+
+void WriteActState(std::ostream& out) {
+    const actmodel::ActState& state = Act().State();
+    auto flag = [](bool value) { return value ? "yes" : "no"; };
+    out << "# The simulated ACT! 6 of this world.\n"
+        << "[ACT]\n"
+        << "running=" << flag(state.running) << '\n'
+        << "window.class=" << OneLine(state.window.className) << '\n'
+        << "window.caption=" << OneLine(state.window.caption) << '\n'
+        << "window.visible=" << flag(state.window.visible) << '\n'
+        << "window.minimised=" << flag(state.window.minimised) << '\n'
+        << "version=" << OneLine(state.version) << '\n'
+        << "database=" << OneLine(state.openDatabase) << '\n'
+        << "user.id=" << OneLine(state.userId) << '\n'
+        << "user.name=" << OneLine(state.userName) << '\n'
+        << "view.type=" << state.activeViewType << '\n'
+        << "view.field=" << state.currentFieldId << '\n'
+        << "closedb.result=" << state.closeDbResult << '\n';
+    for (const actmodel::Contact& contact : state.contacts) {
+        out << "\n[Contact]\nid=" << OneLine(contact.id) << '\n';
+        for (const auto& [field, value] : contact.fields) {
+            out << field << '=' << OneLine(value) << '\n';
+        }
+    }
+    for (const actmodel::Group& group : state.groups) {
+        out << "\n[Group]\nid=" << OneLine(group.id) << '\n';
+        for (const auto& [field, value] : group.fields) {
+            out << field << '=' << OneLine(value) << '\n';
+        }
+        Text members;
+        for (const Text& member : group.members) {
+            members += (members.empty() ? L"" : L",") + member;
+        }
+        out << "members=" << OneLine(members) << '\n';
+    }
+}
+
+}  // namespace platform::sim

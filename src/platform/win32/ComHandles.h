@@ -1,0 +1,110 @@
+// Owning handles for the COM types the automation layer uses: BSTR, VARIANT and interface
+// pointers.
+#pragma once
+
+#include <oaidl.h>
+#include <oleauto.h>
+#include <windows.h>
+
+#include <string>
+#include <utility>
+
+namespace platform::win32 {
+
+// A BSTR that is freed when the holder goes.
+class BString {
+  public:
+    BString() = default;
+    explicit BString(const std::wstring& text);
+    // Takes over a BSTR that someone handed over.
+    static BString Adopt(BSTR value) {
+        BString owned;
+        owned.value_ = value;
+        return owned;
+    }
+    ~BString() { SysFreeString(value_); }
+    BString(BString&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
+    BString& operator=(BString&& other) noexcept {
+        if (this != &other) {
+            SysFreeString(value_);
+            value_ = std::exchange(other.value_, nullptr);
+        }
+        return *this;
+    }
+    BString(const BString&) = delete;
+    BString& operator=(const BString&) = delete;
+
+    BSTR Get() const { return value_; }
+    // Hands the BSTR over to whoever frees it next (a VARIANT, for example).
+    BSTR Release() { return std::exchange(value_, nullptr); }
+    std::wstring Text() const {
+        return value_ == nullptr ? std::wstring() : std::wstring(value_, SysStringLen(value_));
+    }
+
+  private:
+    BSTR value_ = nullptr;
+};
+
+// A VARIANT that is cleared when the holder goes.
+class VariantHolder {
+  public:
+    VariantHolder() { VariantInit(&value_); }
+    ~VariantHolder() { VariantClear(&value_); }
+    VariantHolder(const VariantHolder&) = delete;
+    VariantHolder& operator=(const VariantHolder&) = delete;
+
+    VARIANT* Get() { return &value_; }
+    const VARIANT* Get() const { return &value_; }
+
+  private:
+    VARIANT value_;
+};
+
+// A counted interface pointer.
+template <typename Interface>
+class ComPtr {
+  public:
+    ComPtr() = default;
+    // Takes over a reference that was already counted for us.
+    static ComPtr Adopt(Interface* pointer) {
+        ComPtr owned;
+        owned.pointer_ = pointer;
+        return owned;
+    }
+    ~ComPtr() { Reset(); }
+    ComPtr(const ComPtr& other) : pointer_(other.pointer_) {
+        if (pointer_ != nullptr) {
+            pointer_->AddRef();
+        }
+    }
+    ComPtr& operator=(const ComPtr& other) {
+        ComPtr copy(other);
+        std::swap(pointer_, copy.pointer_);
+        return *this;
+    }
+    ComPtr(ComPtr&& other) noexcept : pointer_(std::exchange(other.pointer_, nullptr)) {}
+    ComPtr& operator=(ComPtr&& other) noexcept {
+        ComPtr moved(std::move(other));
+        std::swap(pointer_, moved.pointer_);
+        return *this;
+    }
+
+    void Reset() {
+        if (pointer_ != nullptr) {
+            std::exchange(pointer_, nullptr)->Release();
+        }
+    }
+    Interface* Get() const { return pointer_; }
+    Interface* operator->() const { return pointer_; }
+    explicit operator bool() const { return pointer_ != nullptr; }
+    // For functions that hand out a new reference; releases what was held.
+    Interface** Receive() {
+        Reset();
+        return &pointer_;
+    }
+
+  private:
+    Interface* pointer_ = nullptr;
+};
+
+}  // namespace platform::win32
