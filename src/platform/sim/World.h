@@ -3,6 +3,9 @@
 //   drives/<letter>/   the files of that drive (drives/c holds C:\)
 //   answers.txt        answers for message boxes when no terminal is attached, one a line:
 //                      OK, Ja/Yes or Nein/No; each run uses up the answers it needs
+//   registry.reg       the simulated registry (HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE) in the
+//                      text form of a registry file (see RegFile.h); written back after the
+//                      run when it existed or the registry holds a key
 #pragma once
 
 #include <filesystem>
