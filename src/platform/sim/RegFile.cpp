@@ -140,14 +140,14 @@ Text Trimmed(const Text& text) {
     return text.substr(first, last - first);
 }
 
-// Physical lines joined where a line ends in a backslash.
+// Physical lines (ended by CR LF, LF or CR) joined where a line ends in a backslash.
 std::vector<Text> LogicalLines(const Text& text) {
     std::vector<Text> lines;
     Text current;
     bool continued = false;
     std::size_t start = 0;
     while (start <= text.size()) {
-        std::size_t end = text.find(L'\n', start);
+        std::size_t end = text.find_first_of(L"\r\n", start);
         Text line = Trimmed(text.substr(start, end == Text::npos ? Text::npos : end - start));
         if (continued) {
             current += line;
@@ -164,7 +164,7 @@ std::vector<Text> LogicalLines(const Text& text) {
         if (end == Text::npos) {
             break;
         }
-        start = end + 1;
+        start = end + (text.compare(end, 2, L"\r\n") == 0 ? 2 : 1);
     }
     if (continued) {
         lines.push_back(std::move(current));
