@@ -4,10 +4,14 @@
 // Keys are 32-bit integers: the predefined roots (kHkeyCurrentUser, kHkeyLocalMachine) or a
 // key opened here. Result codes are the system's: 0 (ERROR_SUCCESS) for success, otherwise an
 // error code such as 2 (ERROR_FILE_NOT_FOUND), 5 (ERROR_ACCESS_DENIED), 6 (ERROR_INVALID_HANDLE)
-// or 234 (ERROR_MORE_DATA). The functions never throw.
+// or 234 (ERROR_MORE_DATA). Refusals come back as result codes; the functions throw only
+// failure 7 when memory runs out while a text is converted.
 //
-// The Windows backend opens every key in the 32-bit view of the registry, where a 32-bit ACT!
-// keeps its settings (a no-op for a 32-bit program and outside HKLM\SOFTWARE).
+// The Windows backend opens and creates every key in the 32-bit view of the registry
+// (KEY_WOW64_32KEY), where a 32-bit ACT! keeps its settings: the 64-bit program reads and
+// writes the same HKEY_LOCAL_MACHINE\SOFTWARE as the 32-bit one (a no-op for a 32-bit program
+// and outside HKLM\SOFTWARE). Key handles cross as 32-bit integers by sign extension, which
+// holds the predefined roots and the handles the system hands out.
 #pragma once
 
 #include <cstdint>

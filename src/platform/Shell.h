@@ -1,5 +1,7 @@
 // The Windows shell and processes, through the ANSI forms. Texts are converted to the system's
-// ANSI code page; a text that is std::nullopt is passed as a null pointer. Never throws.
+// ANSI code page; a text that is std::nullopt is passed as a null pointer. Refusals come back
+// as result codes; the functions throw only failure 7 when memory runs out while a text is
+// converted (and the simulated shell when a test asks it to).
 #pragma once
 
 #include <cstdint>
@@ -23,6 +25,8 @@ inline constexpr std::uint32_t kStillActive = 259;
 
 // The SHELLEXECUTEINFOA record; the fields the program does not use stay 0 or null.
 struct ShellExecuteInfoA {
+    // The record's size as the program states it (the 32-bit record's 60 bytes); the Windows
+    // backend hands the system a record of its own build's size.
     std::uint32_t cbSize = 0;
     std::uint32_t fMask = 0;
     Handle32 hwnd = 0;

@@ -9,6 +9,7 @@ void ResetDesktop() {
     ResetRegistry();
     ResetWindows();
     ResetShell();
+    ResetShortPaths();
     ResetAutomation();
     ResetMessages();
     ResetClipboard();

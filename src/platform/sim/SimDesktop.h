@@ -14,6 +14,7 @@
 #include "SimProgram.h"
 #include "SimRegistry.h"
 #include "SimShell.h"
+#include "SimShortPath.h"
 #include "SimWindows.h"
 
 namespace platform::sim {

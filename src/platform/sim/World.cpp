@@ -7,6 +7,7 @@
 
 #include "../MessageBox.h"
 #include "ActWorld.h"
+#include "RegFile.h"
 #include "SimDesktop.h"
 #include "Utf8.h"
 
@@ -90,17 +91,80 @@ void SaveAct(const std::filesystem::path& folder) {
     WriteActState(out);
 }
 
+// Roots of the registry file by their names, as the simulated registry has them.
+Handle32 RootOf(const Text& keyPath, Text& subKey) {
+    struct Root {
+        const wchar_t* name;
+        Handle32 handle;
+    };
+    static constexpr Root kRoots[] = {{L"HKEY_CURRENT_USER", kHkeyCurrentUser},
+                                      {L"HKEY_LOCAL_MACHINE", kHkeyLocalMachine}};
+    for (const Root& root : kRoots) {
+        Text name = root.name;
+        Text head = keyPath.substr(0, name.size());
+        if (EqualsIgnoringCase(head, name) &&
+            (keyPath.size() == name.size() || keyPath[name.size()] == L'\\')) {
+            subKey = keyPath.size() > name.size() ? keyPath.substr(name.size() + 1) : Text();
+            return root.handle;
+        }
+    }
+    return 0;
+}
+
+void LoadRegistry(const std::filesystem::path& folder) {
+    std::ifstream in(folder / "registry.reg", std::ios::binary);
+    if (!in) {
+        return;
+    }
+    std::stringstream content;
+    content << in.rdbuf();
+    for (const RegFileKey& key : ReadRegFile(content.str())) {
+        Text subKey;
+        Handle32 root = RootOf(key.path, subKey);
+        if (root == 0 || !RegistryPath(root, subKey)) {
+            continue;
+        }
+        CreateRegistryKey(root, subKey);
+        for (const RegFileValue& value : key.values) {
+            SetRegistryValue(root, subKey, value.name, value.type, value.data);
+        }
+    }
+}
+
+void SaveRegistry(const std::filesystem::path& folder) {
+    std::error_code error;
+    bool hadFile = std::filesystem::exists(folder / "registry.reg", error);
+    std::vector<RegFileKey> keys;
+    for (const auto& [folded, key] : Registry().keys) {
+        if (key.path.find(L'\\') == Text::npos && key.values.empty()) {
+            continue;  // a root without values of its own
+        }
+        RegFileKey saved{key.path, {}};
+        for (const auto& [foldedName, value] : key.values) {
+            saved.values.push_back({value.name, value.type, value.data});
+        }
+        keys.push_back(std::move(saved));
+    }
+    if (keys.empty() && !hadFile) {
+        return;
+    }
+    std::ofstream out(folder / "registry.reg", std::ios::binary | std::ios::trunc);
+    out << WriteRegFile(keys);
+}
+
 }  // namespace
 
 void LoadWorld(const std::filesystem::path& folder) {
     LoadDrives(folder);
     LoadAnswers(folder);
     LoadAct(folder);
+    LoadRegistry(folder);
 }
 
 void SaveWorld(const std::filesystem::path& folder) {
     SaveAnswers(folder);
     SaveAct(folder);
+    SaveRegistry(folder);
 }
 
 }  // namespace platform::sim

@@ -30,6 +30,9 @@
 //   The file is UTF-8; lines starting with # or ; are comments; unknown sections, keys and
 //   lines without "=" are skipped, and a number or yes/no that cannot be read keeps the
 //   setting's default. Sections without an id are dropped.
+//   registry.reg       the simulated registry (HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE) in the
+//                      text form of a registry file (see RegFile.h); written back after the
+//                      run when it existed or the registry holds a key
 #pragma once
 
 #include <filesystem>

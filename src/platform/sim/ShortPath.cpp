@@ -1,0 +1,76 @@
+#include "../ShortPath.h"
+
+#include <cstring>
+#include <filesystem>
+#include <system_error>
+
+#include "../Ansi.h"
+#include "../Failure.h"
+#include "SimFiles.h"
+#include "SimShortPath.h"
+#include "Utf8.h"
+
+namespace platform {
+
+namespace sim {
+
+namespace {
+
+Text Folded(const Text& text) {
+    Text folded = text;
+    for (wchar_t& c : folded) {
+        c = FoldCase(c);
+    }
+    return folded;
+}
+
+Text AsSeen(const Text& text) {
+    Text seen = FromAnsi(ToAnsi(text));
+    std::size_t nul = seen.find(L'\0');
+    return nul == Text::npos ? seen : seen.substr(0, nul);
+}
+
+}  // namespace
+
+SimulatedShortPaths& ShortPaths() {
+    static SimulatedShortPaths shortPaths;
+    return shortPaths;
+}
+
+void ResetShortPaths() {
+    ShortPaths() = SimulatedShortPaths();
+}
+
+void SetShortPathName(const Text& longPath, const Text& shortPath) {
+    ShortPaths().shortForms[Folded(AsSeen(longPath))] = shortPath;
+}
+
+}  // namespace sim
+
+std::uint32_t GetShortPathNameA(const Text& longPath, char* buffer, std::uint32_t bufferLength) {
+    if (sim::ShortPaths().unreachable) {
+        throw Failure(kDllFunctionNotFound, L"Specified DLL function not found");
+    }
+    Text seen = sim::AsSeen(longPath);
+    std::string shortForm;
+    auto mapped = sim::ShortPaths().shortForms.find(sim::Folded(seen));
+    if (mapped != sim::ShortPaths().shortForms.end()) {
+        shortForm = ToAnsi(mapped->second);
+    } else {
+        std::optional<std::filesystem::path> real =
+            seen.empty() ? std::nullopt : sim::RealPath(seen);
+        std::error_code error;
+        if (!real || real->empty() || !std::filesystem::exists(*real, error)) {
+            return 0;
+        }
+        shortForm = ToAnsi(seen);
+    }
+    auto length = static_cast<std::uint32_t>(shortForm.size());
+    if (buffer == nullptr || length >= bufferLength) {
+        return length + 1;
+    }
+    std::memcpy(buffer, shortForm.c_str(), length + 1);
+    return length;
+}
+
+}  // namespace platform
