@@ -1,8 +1,95 @@
+#include <memory>
+
+#include "Existenztest.h"
+#include "act/clACTApplication.h"
 #include "modHaupt.h"
+#include "modHauptZustand.h"
+#include "platform/Failure.h"
+#include "platform/MessageBox.h"
+#include "platform/TextUtil.h"
+#include "winservices/clShellExecute.h"
+#include "winservices/modRegistry.h"
 
 namespace modHaupt {
 
-// The switch itself follows with the ACT! connection and the registry access.
-void WechsleDatenbank() {}
+namespace {
+
+using platform::Text;
+
+const Text kInstallKey = L"SOFTWARE\\Symantec\\ACT!\\Install\\5.0";
+
+// The text of a registry value that must be a text: nothing counts as the empty text; a value
+// of another kind cannot stand for a folder and is a failure of the run.
+Text TextDesWerts(const platform::Variant& vntWert) {
+    if (platform::IsEmpty(vntWert)) {
+        return Text();
+    }
+    if (const Text* text = std::get_if<Text>(&vntWert)) {
+        return *text;
+    }
+    throw platform::StandardFailure(platform::kTypeMismatch);
+}
+
+// ACT! is running: check its version, ask before reopening, close, write the layouts, open.
+void WechsleImLaufendenACT(clACTApplication& objACT) {
+    Laufzustand& zustand = detail::Zustand();
+    Text strVersion = platform::TrimBlanks(objACT.ACTVersion());
+    if (strVersion.empty() || strVersion[0] != L'6') {
+        detail::ZeigeHaltemeldung(L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6",
+                                  platform::kMbOk | platform::kMbIconInformation);
+        return;
+    }
+    if (platform::LowerCase(objACT.ACTDatenbank()) == platform::LowerCase(zustand.strDatenbank)) {
+        Text frage = L"Die ACT!-Datenbank \"" + zustand.strDatenbank +
+                     L"\" ist bereits geöffnet.\r\nSoll die Datenbank wiederholt geöffnet werden?";
+        if (platform::ShowMessageBox(frage, detail::Programmtitel(),
+                                     platform::kMbYesNo | platform::kMbIconQuestion) !=
+            platform::kIdYes) {
+            zustand.eLaufergebnis = Laufergebnis::Angehalten;
+            return;
+        }
+    }
+    if (!objACT.ACTDatenbank().empty() && objACT.CloseDatenbank() == platform::kFalse) {
+        detail::ZeigeHaltemeldung(L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden.",
+                                  platform::kMbOk | platform::kMbIconExclamation);
+        return;
+    }
+    SchreibeLayouts();
+    objACT.OpenDatenbank(zustand.strDatenbank);
+}
+
+// ACT! is not running: find its program file, write the layouts and start it with the database.
+void StarteACT() {
+    Laufzustand& zustand = detail::Zustand();
+    zustand.strACTProgramm = TextDesWerts(modRegistry::RegistryGetKeyValue(
+                                 platform::kHkeyLocalMachine, kInstallKey, L"InstallDir")) +
+                             L"\\ACT.EXE";
+    if (!DateiExistiert(zustand.strACTProgramm)) {
+        detail::ZeigeHaltemeldung(L"Die ACT!-Anwendung wurde nicht gefunden.", platform::kMbOk);
+        return;
+    }
+    SchreibeLayouts();
+    zustand.objShellExecute = std::make_shared<clShellExecute>();
+    platform::Handle32 lnghWnd = -1;
+    std::int32_t ergebnis = zustand.objShellExecute->LaunchProgram(
+        zustand.strACTProgramm, lnghWnd, zustand.strDatenbank, std::nullopt,
+        platform::kSwShowDefault);
+    // The shell shows its own message when it cannot start ACT!; the exit code tells it too.
+    if (ergebnis != -1) {
+        zustand.eLaufergebnis = Laufergebnis::Angehalten;
+    }
+}
+
+}  // namespace
+
+void WechsleDatenbank() {
+    Laufzustand& zustand = detail::Zustand();
+    zustand.objACTApplication = std::make_shared<clACTApplication>();
+    if (zustand.objACTApplication->ACTgestartet() != platform::kFalse) {
+        WechsleImLaufendenACT(*zustand.objACTApplication);
+    } else {
+        StarteACT();
+    }
+}
 
 }  // namespace modHaupt

@@ -1,7 +1,96 @@
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "act/clACTApplication.h"
 #include "modHaupt.h"
+#include "modHauptZustand.h"
+#include "modKurznameVon.h"
+#include "platform/Clipboard.h"
+#include "platform/MessageBox.h"
+#include "platform/Program.h"
+#include "winservices/modRegistry.h"
 
 namespace modHaupt {
 
-void ZeigeInformationen() {}
+namespace {
+
+using platform::Text;
+
+const Text kLayoutKey = L"Software\\Symantec\\ACT!\\Layout";
+
+// A layout path from ACT!'s settings; a missing value, or one that is no text, counts as empty.
+Text LiesLayout(const Text& strName) {
+    platform::Variant vntWert =
+        modRegistry::RegistryGetKeyValue(platform::kHkeyCurrentUser, kLayoutKey, strName);
+    const Text* text = std::get_if<Text>(&vntWert);
+    return text != nullptr ? *text : Text();
+}
+
+// The example command line: the quoted program path, a blank and the short paths.
+Text BildeBeispiel(clACTApplication& objACT, const Text& strKontakt, const Text& strGruppe) {
+    Text strOrdner = platform::ProgramFolder();
+    Text strName = platform::ProgramFileName();
+    Text strDatenbank = objACT.ACTDatenbank();
+    // The root folder of a drive already ends with its backslash.
+    Text trenner = !strOrdner.empty() && strOrdner.back() == L'\\' ? Text() : Text(L"\\");
+    Text beispiel = L"\"" + strOrdner + trenner + strName + L".exe\" " +
+                    modKurznameVon::KurznameVon(strDatenbank);
+    if (!strKontakt.empty()) {
+        beispiel += L"," + modKurznameVon::KurznameVon(strKontakt);
+    }
+    if (!strGruppe.empty()) {
+        beispiel += L"," + modKurznameVon::KurznameVon(strGruppe);
+    }
+    return beispiel;
+}
+
+Text VerbindeZeilen(const std::vector<Text>& zeilen) {
+    Text text;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+        text += (i > 0 ? L"\r\n" : L"") + zeilen[i];
+    }
+    return text;
+}
+
+}  // namespace
+
+void ZeigeInformationen() {
+    Laufzustand& zustand = detail::Zustand();
+    platform::ProgramVersion version = platform::GetProgramVersion();
+    std::vector<Text> zeilen = {
+        L"Version: " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
+            L"." + std::to_wstring(version.revision),
+        L"",
+        L"Aufruf durch: Quendelhof.exe "
+        L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>",
+        L"",
+        L"Es dürfen keine Leerzeichen in den Pfadangaben enthalten sein.",
+        L"",
+    };
+
+    zustand.objACTApplication = std::make_shared<clACTApplication>();
+    Text strKontakt = LiesLayout(L"CurrentContactLayout");
+    Text strGruppe = LiesLayout(L"CurrentGroupLayout");
+
+    Text beispiel;
+    Text copyright = L"Copyright © 2026 " + version.productName;
+    if (!zustand.objACTApplication->ACTDatenbank().empty()) {
+        beispiel = BildeBeispiel(*zustand.objACTApplication, strKontakt, strGruppe);
+        zeilen.insert(zeilen.end(),
+                      {L"Beispiel für die Befehlszeile: ", beispiel, L"",
+                       L"Die Daten für diese Befehlszeile wurden aus den aktuellen "
+                       L"ACT!-Einstellungen genommen.",
+                       L"Die Befefehlszeile wurde in die Zwischenablage kopiert, so dass sie bei "
+                       L"einem neuen Benutzerbefehl in ACT! eingefügt werden kann.",
+                       L"", copyright});
+    } else {
+        zeilen.insert(zeilen.end(), {L"", L"", copyright});
+    }
+
+    platform::PutTextOnClipboard(beispiel);
+    platform::ShowMessageBox(VerbindeZeilen(zeilen), L"Informationen über " + version.productName,
+                             platform::kMbOk | platform::kMbIconInformation);
+}
 
 }  // namespace modHaupt

@@ -276,13 +276,6 @@ TEST_F(MainTest, MissingDatabaseEndsWithExitCode1) {
     ExpectOnlyBox(L"Die ACT!-Datenbankdatei \"fehlt.dbf\" wurde nicht gefunden.");
 }
 
-TEST_F(MainTest, WarningAloneDoesNotStopTheRun) {
-    MakeFile("L.lay");
-    sim::Program().argumentText = L"K.dbf,L.lay";
-    EXPECT_EQ(modHaupt::Programmlauf(), 0);
-    EXPECT_EQ(Boxes().size(), 1u);
-}
-
 TEST_F(MainTest, BoxesAreAnsweredOnlyByTheScript) {
     sim::Program().argumentText = L"fehlt.dbf";
     modHaupt::Programmlauf();

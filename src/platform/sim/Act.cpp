@@ -1,5 +1,8 @@
 #include "SimAct.h"
+
+#include "../TextUtil.h"
 #include "SimWindows.h"
+#include "Utf8.h"
 
 namespace platform::sim {
 
@@ -32,6 +35,19 @@ void SyncActMainWindow() {
     window->visible = state.window.visible;
     window->minimised = state.window.minimised;
     window->exists = true;
+}
+
+void StartActWhenLaunched(const ShellLaunch& launch) {
+    Text file = launch.file.value_or(Text());
+    std::size_t slash = file.find_last_of(L"\\/");
+    Text name = slash == Text::npos ? file : file.substr(slash + 1);
+    if (!EqualsIgnoringCase(name, L"ACT.EXE")) {
+        return;
+    }
+    actmodel::ActState& state = Act().State();
+    state.running = true;
+    state.openDatabase = TrimBlanks(launch.parameters.value_or(Text()));
+    SyncActMainWindow();
 }
 
 }  // namespace platform::sim

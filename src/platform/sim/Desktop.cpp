@@ -1,5 +1,7 @@
 #include "SimDesktop.h"
 
+#include "SimAct.h"
+
 namespace platform::sim {
 
 void ResetDesktop() {
@@ -9,6 +11,7 @@ void ResetDesktop() {
     ResetRegistry();
     ResetWindows();
     ResetShell();
+    Shell().onLaunch = StartActWhenLaunched;
     ResetShortPaths();
     ResetAutomation();
     ResetMessages();

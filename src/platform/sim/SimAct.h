@@ -9,6 +9,7 @@
 #pragma once
 
 #include "../Types.h"
+#include "SimShell.h"
 #include "platform/actmodel/ActModel.h"
 
 namespace platform::sim {
@@ -18,6 +19,11 @@ inline constexpr Handle32 kActMainWindow = 0x000A0C2E;
 // The simulated ACT!.
 actmodel::ActModel& Act();
 void ResetAct();
+
+// The shell's part in it: a launch of ACT!'s program file (a file named ACT.EXE) starts the
+// simulated ACT! with the launch's parameters as its open database, as the real one opens the
+// database named on its command line.
+void StartActWhenLaunched(const ShellLaunch& launch);
 
 // Brings ACT!'s main window in the window list in line with the model's state.
 void SyncActMainWindow();
