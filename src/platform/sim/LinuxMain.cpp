@@ -9,6 +9,7 @@
 
 #include "../Entry.h"
 #include "../MessageBox.h"
+#include "RunReport.h"
 #include "SimDesktop.h"
 #include "Utf8.h"
 #include "World.h"
@@ -123,8 +124,10 @@ int main(int argc, char** argv) {
         sim::Boxes().observer = PrintAnsweredBox;
     }
 
+    sim::RunReport report;
     int exitCode = quendelhof::Run();
     sim::SaveWorld(world);
+    std::printf("%s", report.Describe().c_str());
     std::printf("Exit-Code: %d\n", exitCode);
     return exitCode;
 }

@@ -152,6 +152,22 @@ void SaveRegistry(const std::filesystem::path& folder) {
     out << WriteRegFile(keys);
 }
 
+void LoadClipboard(const std::filesystem::path& folder) {
+    std::ifstream in(folder / "clipboard.txt", std::ios::binary);
+    if (in) {
+        std::stringstream content;
+        content << in.rdbuf();
+        Clipboard().text = FromUtf8(content.str());
+    }
+}
+
+void SaveClipboard(const std::filesystem::path& folder) {
+    if (Clipboard().clears > 0 && Clipboard().text) {
+        std::ofstream(folder / "clipboard.txt", std::ios::binary | std::ios::trunc)
+            << ToUtf8(*Clipboard().text);
+    }
+}
+
 }  // namespace
 
 void LoadWorld(const std::filesystem::path& folder) {
@@ -159,12 +175,14 @@ void LoadWorld(const std::filesystem::path& folder) {
     LoadAnswers(folder);
     LoadAct(folder);
     LoadRegistry(folder);
+    LoadClipboard(folder);
 }
 
 void SaveWorld(const std::filesystem::path& folder) {
     SaveAnswers(folder);
     SaveAct(folder);
     SaveRegistry(folder);
+    SaveClipboard(folder);
 }
 
 }  // namespace platform::sim

@@ -33,6 +33,7 @@
 //   registry.reg       the simulated registry (HKEY_CURRENT_USER and HKEY_LOCAL_MACHINE) in the
 //                      text form of a registry file (see RegFile.h); written back after the
 //                      run when it existed or the registry holds a key
+//   clipboard.txt      the text on the clipboard (UTF-8); written when a run put text on it
 #pragma once
 
 #include <filesystem>
