@@ -25,6 +25,7 @@ class RobotTest : public ScenarioTest {
 struct IconCase {
     UINT style;
     BoxIcon icon;
+    const char* name;
 };
 
 class RobotIconTest : public RobotTest, public ::testing::WithParamInterface<IconCase> {};
@@ -34,12 +35,14 @@ TEST_P(RobotIconTest, TellsTheStandardIconsApart) {
     ExpectRun(run, IDOK, {{L"Symbol", GetParam().icon, {Button::Ok}, L"Prüfung"}});
 }
 
-INSTANTIATE_TEST_SUITE_P(Icons, RobotIconTest,
-                         ::testing::Values(IconCase{0, BoxIcon::None},
-                                           IconCase{MB_ICONINFORMATION, BoxIcon::Information},
-                                           IconCase{MB_ICONQUESTION, BoxIcon::Question},
-                                           IconCase{MB_ICONEXCLAMATION, BoxIcon::Exclamation},
-                                           IconCase{MB_ICONERROR, BoxIcon::Error}));
+INSTANTIATE_TEST_SUITE_P(
+    Icons, RobotIconTest,
+    ::testing::Values(IconCase{0, BoxIcon::None, "None"},
+                      IconCase{MB_ICONINFORMATION, BoxIcon::Information, "Information"},
+                      IconCase{MB_ICONQUESTION, BoxIcon::Question, "Question"},
+                      IconCase{MB_ICONEXCLAMATION, BoxIcon::Exclamation, "Exclamation"},
+                      IconCase{MB_ICONERROR, BoxIcon::Error, "Error"}),
+    [](const ::testing::TestParamInfo<IconCase>& info) { return std::string(info.param.name); });
 
 TEST_F(RobotTest, PressesTheButtonTheScriptNames) {
     RunResult no = ShowBox(MB_YESNO | MB_ICONQUESTION, L"Nochmal?", {Button::No});
