@@ -102,8 +102,8 @@ TEST_F(BefehlszeileScenario, WarningThenMissingGroupLayoutStops) {
 
 TEST_F(BefehlszeileScenario, ExtensionTestIgnoresCaseAndShortNames) {
     MakeFile(L"L2.CLY");
-    MakeFile(L"abc");
-    ExpectRun(Run(L"K.dbf,L2.CLY,abc"), kErledigt, {});
+    MakeFile(L"abcd");
+    ExpectRun(Run(L"K.dbf,L2.CLY,abcd"), kErledigt, {});
 }
 
 TEST_F(BefehlszeileScenario, EmptyContactPieceStillTestsTheGroupLayout) {

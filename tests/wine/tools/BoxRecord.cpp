@@ -49,6 +49,14 @@ const wchar_t* NameOf(Button button) {
     return L"?";
 }
 
+void PrintTo(BoxIcon icon, std::ostream* out) {
+    *out << Utf8(NameOf(icon));
+}
+
+void PrintTo(Button button, std::ostream* out) {
+    *out << Utf8(NameOf(button));
+}
+
 std::string Describe(const std::vector<BoxRecord>& boxes) {
     std::wstring result;
     for (const BoxRecord& box : boxes) {

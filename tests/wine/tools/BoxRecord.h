@@ -3,6 +3,7 @@
 
 #include <windows.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -25,6 +26,9 @@ struct BoxRecord {
 
 const wchar_t* NameOf(BoxIcon icon);
 const wchar_t* NameOf(Button button);
+// How GoogleTest prints them in failure messages.
+void PrintTo(BoxIcon icon, std::ostream* out);
+void PrintTo(Button button, std::ostream* out);
 // One line per box, for failure messages.
 std::string Describe(const std::vector<BoxRecord>& boxes);
 
