@@ -94,7 +94,7 @@ TEST_F(RobotTest, LauncherEndsAProgramThatOverrunsItsTimeLimit) {
     launch.commandLine = L"\"" + ShowBoxExe() + L"\" wait";
     launch.timeLimitMs = 1000;
     RunResult run = RunProgram(launch);
-    ASSERT_TRUE(run.started);
+    ASSERT_TRUE(run.started) << "CreateProcessW failed with error " << run.startError;
     EXPECT_TRUE(run.timedOut);
     EXPECT_LT(run.milliseconds, 8000u);
 }

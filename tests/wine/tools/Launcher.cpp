@@ -9,6 +9,7 @@ namespace {
 
 constexpr DWORD kPollMs = 15;
 constexpr UINT kKilledExitCode = 0xDEAD;
+constexpr int kStartAttempts = 3;
 
 }  // namespace
 
@@ -18,14 +19,23 @@ RunResult RunProgram(const Launch& launch) {
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);
     PROCESS_INFORMATION process{};
-    std::wstring commandLine = launch.commandLine;  // CreateProcessW may write into it
-    if (!CreateProcessW(launch.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
-                        nullptr,
-                        launch.currentDirectory.empty() ? nullptr : launch.currentDirectory.c_str(),
-                        &startup, &process)) {
+    // Under load Wine's CreateProcessW now and then fails with ERROR_INTERNAL_ERROR when the new
+    // process dies while being set up, before any of its code runs; starting it again works.
+    for (int attempt = 1;; ++attempt) {
+        std::wstring commandLine = launch.commandLine;  // CreateProcessW may write into it
+        if (CreateProcessW(
+                launch.program.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                launch.currentDirectory.empty() ? nullptr : launch.currentDirectory.c_str(),
+                &startup, &process)) {
+            break;
+        }
         result.startError = GetLastError();
-        return result;
+        if (result.startError != ERROR_INTERNAL_ERROR || attempt == kStartAttempts) {
+            return result;
+        }
+        Sleep(100);
     }
+    result.startError = 0;
     result.started = true;
     KernelHandle processHandle(process.hProcess);
     KernelHandle threadHandle(process.hThread);
