@@ -1,0 +1,67 @@
+// How Quendelhof.exe takes its argument from the raw command line that starts it.
+#include <gtest/gtest.h>
+
+#include "ScenarioTest.h"
+
+namespace winetest {
+namespace {
+
+constexpr DWORD kErledigt = 0;
+constexpr DWORD kAngehalten = 1;
+
+ExpectedBox DatenbankFehlt(const std::wstring& piece) {
+    return {L"Die ACT!-Datenbankdatei \"" + piece + L"\" wurde nicht gefunden."};
+}
+
+class AufrufScenario : public ScenarioTest {
+  protected:
+    void SetUp() override {
+        ScenarioTest::SetUp();
+        MakeFile(L"K.dbf");
+        MakeFile(L"L.cly");
+    }
+};
+
+TEST_F(AufrufScenario, WithoutArgumentEndsWithoutABox) {
+    std::wstring program = QuendelhofExe();
+    ExpectRun(RunRaw(program, L"\"" + program + L"\""), kErledigt, {});
+}
+
+TEST_F(AufrufScenario, BlanksAfterTheProgramAreNoArgument) {
+    std::wstring program = QuendelhofExe();
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"    "), kErledigt, {});
+}
+
+TEST_F(AufrufScenario, QuotedProgramPathWithBlanks) {
+    std::wstring program = CopyProgramTo(L"Quendel Hof\\Neue Version");
+    std::wstring quoted = L"\"" + program + L"\"";
+    ExpectRun(RunRaw(program, quoted + L" K.dbf,L.cly"), kErledigt, {});
+    ExpectRun(RunRaw(program, quoted + L" Fehlt.dbf", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"Fehlt.dbf")});
+}
+
+TEST_F(AufrufScenario, UnquotedProgramPath) {
+    std::wstring program = CopyProgramTo(L"bin");
+    ASSERT_EQ(program.find(L' '), std::wstring::npos) << "the test folder holds a blank";
+    ExpectRun(RunRaw(program, program + L" K.dbf,L.cly"), kErledigt, {});
+    ExpectRun(RunRaw(program, program + L" Fehlt.dbf", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"Fehlt.dbf")});
+}
+
+TEST_F(AufrufScenario, BlanksAroundTheArgumentAreRemoved) {
+    std::wstring program = QuendelhofExe();
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"    K.dbf,L.cly   "), kErledigt, {});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"   Fehlt.dbf  ", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"Fehlt.dbf")});
+}
+
+TEST_F(AufrufScenario, QuotesInTheArgumentAreOrdinaryCharacters) {
+    std::wstring program = QuendelhofExe();
+    ExpectRun(RunRaw(program, L"\"" + program + L"\" \"K.dbf\"", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"\"K.dbf\"")});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\" K.dbf,\"L.cly\"", {Button::Ok}), kAngehalten,
+              {{L"Die Kontaktlayoutdatei \"\"L.cly\"\" wurde nicht gefunden."}});
+}
+
+}  // namespace
+}  // namespace winetest

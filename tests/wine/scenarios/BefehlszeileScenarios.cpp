@@ -1,0 +1,166 @@
+// Quendelhof.exe with an argument: the tests of the three files, their messages and the exit
+// codes, on the real file system and with real message boxes.
+#include <gtest/gtest.h>
+
+#include "ScenarioTest.h"
+
+namespace winetest {
+namespace {
+
+std::wstring Quoted(const std::wstring& piece) {
+    return L"\"" + piece + L"\"";
+}
+ExpectedBox DatenbankFehlt(const std::wstring& piece) {
+    return {L"Die ACT!-Datenbankdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+}
+ExpectedBox KontaktlayoutFehlt(const std::wstring& piece) {
+    return {L"Die Kontaktlayoutdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+}
+ExpectedBox KeineKontaktlayoutdatei(const std::wstring& piece) {
+    return {L"Die Datei " + Quoted(piece) + L" ist keine Kontaktlayoutdatei."};
+}
+ExpectedBox GruppenlayoutFehlt(const std::wstring& piece) {
+    return {L"Die Gruppenlayoutdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+}
+ExpectedBox KeineGruppenlayoutdatei(const std::wstring& piece) {
+    return {L"Die Datei " + Quoted(piece) + L" ist keine Gruppenlayoutdatei."};
+}
+
+constexpr DWORD kErledigt = 0;
+constexpr DWORD kAngehalten = 1;
+
+class BefehlszeileScenario : public ScenarioTest {
+  protected:
+    void SetUp() override {
+        ScenarioTest::SetUp();
+        MakeFile(L"K.dbf");
+        MakeFile(L"L.cly");
+        MakeFile(L"G.gly");
+    }
+};
+
+TEST_F(BefehlszeileScenario, ThreeExistingFilesEndWithoutABox) {
+    ExpectRun(Run(L"K.dbf,L.cly,G.gly"), kErledigt, {});
+}
+
+TEST_F(BefehlszeileScenario, FullPathsAreAccepted) {
+    ExpectRun(Run(PathOf(L"K.dbf") + L"," + PathOf(L"L.cly") + L"," + PathOf(L"G.gly")), kErledigt,
+              {});
+}
+
+TEST_F(BefehlszeileScenario, MissingDatabaseStopsTheRun) {
+    ExpectRun(Run(L"Fehlt.dbf,L.cly,G.gly", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"Fehlt.dbf")});
+}
+
+TEST_F(BefehlszeileScenario, MissingDatabaseWithFullPathIsNamedAsGiven) {
+    std::wstring missing = PathOf(L"Daten\\Fehlt.dbf");
+    ExpectRun(Run(missing, {Button::Ok}), kAngehalten, {DatenbankFehlt(missing)});
+}
+
+TEST_F(BefehlszeileScenario, MissingContactLayoutStopsTheRun) {
+    ExpectRun(Run(L"K.dbf,Fehlt.cly,G.gly", {Button::Ok}), kAngehalten,
+              {KontaktlayoutFehlt(L"Fehlt.cly")});
+}
+
+TEST_F(BefehlszeileScenario, MissingGroupLayoutStopsTheRun) {
+    ExpectRun(Run(L"K.dbf,L.cly,Fehlt.gly", {Button::Ok}), kAngehalten,
+              {GruppenlayoutFehlt(L"Fehlt.gly")});
+}
+
+TEST_F(BefehlszeileScenario, OnlyTheFirstMissingFileIsReported) {
+    ExpectRun(Run(L"Fehlt.dbf,Fehlt.cly,Fehlt.gly", {Button::Ok}), kAngehalten,
+              {DatenbankFehlt(L"Fehlt.dbf")});
+    ExpectRun(Run(L"K.dbf,Fehlt.cly,Fehlt.gly", {Button::Ok}), kAngehalten,
+              {KontaktlayoutFehlt(L"Fehlt.cly")});
+}
+
+TEST_F(BefehlszeileScenario, WrongContactLayoutExtensionWarnsAndIsAccepted) {
+    MakeFile(L"L.lay");
+    ExpectRun(Run(L"K.dbf,L.lay,G.gly", {Button::Ok}), kErledigt,
+              {KeineKontaktlayoutdatei(L"L.lay")});
+}
+
+TEST_F(BefehlszeileScenario, WrongGroupLayoutExtensionWarnsAndIsAccepted) {
+    MakeFile(L"G.lay");
+    ExpectRun(Run(L"K.dbf,L.cly,G.lay", {Button::Ok}), kErledigt,
+              {KeineGruppenlayoutdatei(L"G.lay")});
+}
+
+TEST_F(BefehlszeileScenario, BothWarningsComeInOrder) {
+    MakeFile(L"L.lay");
+    MakeFile(L"G.lay");
+    ExpectRun(Run(L"K.dbf,L.lay,G.lay", {Button::Ok, Button::Ok}), kErledigt,
+              {KeineKontaktlayoutdatei(L"L.lay"), KeineGruppenlayoutdatei(L"G.lay")});
+}
+
+TEST_F(BefehlszeileScenario, WarningThenMissingGroupLayoutStops) {
+    MakeFile(L"L.lay");
+    ExpectRun(Run(L"K.dbf,L.lay,Fehlt.gly", {Button::Ok, Button::Ok}), kAngehalten,
+              {KeineKontaktlayoutdatei(L"L.lay"), GruppenlayoutFehlt(L"Fehlt.gly")});
+}
+
+TEST_F(BefehlszeileScenario, ExtensionTestIgnoresCaseAndShortNames) {
+    MakeFile(L"L2.CLY");
+    MakeFile(L"abcd");
+    ExpectRun(Run(L"K.dbf,L2.CLY,abcd"), kErledigt, {});
+}
+
+TEST_F(BefehlszeileScenario, EmptyContactPieceStillTestsTheGroupLayout) {
+    MakeFile(L"G.lay");
+    ExpectRun(Run(L"K.dbf,,G.lay", {Button::Ok}), kErledigt, {KeineGruppenlayoutdatei(L"G.lay")});
+    ExpectRun(Run(L"K.dbf,,Fehlt.gly", {Button::Ok}), kAngehalten,
+              {GruppenlayoutFehlt(L"Fehlt.gly")});
+}
+
+TEST_F(BefehlszeileScenario, PiecesAfterTheThirdAreIgnored) {
+    ExpectRun(Run(L"K.dbf,L.cly,G.gly,Fehlt.xyz"), kErledigt, {});
+}
+
+TEST_F(BefehlszeileScenario, FolderIsNoDatabase) {
+    MakeFolder(L"Ordner.dbf");
+    ExpectRun(Run(L"Ordner.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"Ordner.dbf")});
+}
+
+TEST_F(BefehlszeileScenario, HiddenFileIsNoDatabase) {
+    MakeFile(L"Versteckt.dbf", FILE_ATTRIBUTE_HIDDEN);
+    ExpectRun(Run(L"Versteckt.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"Versteckt.dbf")});
+}
+
+TEST_F(BefehlszeileScenario, WildcardsMatchAsInAFileSearch) {
+    ExpectRun(Run(L"K*.dbf,?.cly,*.gly"), kErledigt, {});
+    ExpectRun(Run(L"X*.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"X*.dbf")});
+}
+
+TEST_F(BefehlszeileScenario, WildcardMatchingOnlyAFolderFindsNoDatabase) {
+    MakeFolder(L"Ordner.dbf");
+    ExpectRun(Run(L"Ord*.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"Ord*.dbf")});
+}
+
+TEST_F(BefehlszeileScenario, BlankAfterACommaBelongsToTheNextPath) {
+    ExpectRun(Run(L"K.dbf, L.cly", {Button::Ok}), kAngehalten, {KontaktlayoutFehlt(L" L.cly")});
+}
+
+TEST_F(BefehlszeileScenario, UmlautsInPathsAreFoundAndShown) {
+    MakeFile(L"Müller.dbf");
+    MakeFile(L"Übersicht.cly");
+    ExpectRun(Run(L"Müller.dbf,Übersicht.cly,G.gly"), kErledigt, {});
+    ExpectRun(Run(L"Müller.dbf,Bücher.cly", {Button::Ok}), kAngehalten,
+              {KontaktlayoutFehlt(L"Bücher.cly")});
+}
+
+TEST_F(BefehlszeileScenario, CharacterOutsideTheAnsiCodePageFailsWithItsMessage) {
+    // The file exists, but its name cannot be written in code page 1252.
+    MakeFile(L"Дом.dbf");
+    MakeFile(L"Ωmega.cly");
+    ExpectRun(Run(L"Дом.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"Дом.dbf")});
+    ExpectRun(Run(L"K.dbf,Ωmega.cly", {Button::Ok}), kAngehalten,
+              {KontaktlayoutFehlt(L"Ωmega.cly")});
+}
+
+TEST_F(BefehlszeileScenario, ArgumentBeginningWithACommaNamesAnEmptyDatabase) {
+    ExpectRun(Run(L",L.cly,G.gly", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"")});
+}
+
+}  // namespace
+}  // namespace winetest

@@ -1,0 +1,126 @@
+#include "ScenarioTest.h"
+
+#include <windows.h>
+
+#include <filesystem>
+
+namespace winetest {
+
+namespace {
+
+std::wstring Widen(const char* text) {
+    int needed = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
+    std::wstring result(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), needed);
+    result.resize(result.size() - 1);
+    return result;
+}
+
+}  // namespace
+
+std::wstring BuiltFile(const char* linuxPath) {
+    std::wstring path = L"Z:" + Widen(linuxPath);
+    for (wchar_t& c : path) {
+        if (c == L'/') {
+            c = L'\\';
+        }
+    }
+    return path;
+}
+
+std::wstring QuendelhofExe() {
+    return BuiltFile(QH_WINE_QUENDELHOF_EXE);
+}
+
+std::wstring ShowBoxExe() {
+    return BuiltFile(QH_WINE_SHOWBOX_EXE);
+}
+
+void ScenarioTest::SetUp() {
+    wchar_t temp[MAX_PATH + 1] = {};
+    DWORD length = GetTempPathW(MAX_PATH + 1, temp);
+    ASSERT_GT(length, 0u);
+    static unsigned counter = 0;
+    for (int attempt = 0; attempt < 100 && folder_.empty(); ++attempt) {
+        std::wstring candidate = std::wstring(temp, length) + L"qh-wine-" +
+                                 std::to_wstring(GetCurrentProcessId()) + L"-" +
+                                 std::to_wstring(++counter);
+        if (CreateDirectoryW(candidate.c_str(), nullptr)) {
+            folder_ = candidate;
+        }
+    }
+    ASSERT_FALSE(folder_.empty()) << "no test folder could be made";
+}
+
+void ScenarioTest::TearDown() {
+    if (!folder_.empty()) {
+        std::error_code ignored;
+        // Attributes such as hidden do not stop the removal; read-only files would.
+        std::filesystem::remove_all(std::filesystem::path(folder_), ignored);
+    }
+}
+
+std::wstring ScenarioTest::PathOf(const std::wstring& relativePath) const {
+    return folder_ + L"\\" + relativePath;
+}
+
+std::wstring ScenarioTest::MakeFile(const std::wstring& relativePath, DWORD attributes) {
+    std::wstring path = PathOf(relativePath);
+    std::filesystem::create_directories(std::filesystem::path(path).parent_path());
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              attributes == 0 ? FILE_ATTRIBUTE_NORMAL : attributes, nullptr);
+    EXPECT_NE(file, INVALID_HANDLE_VALUE) << "cannot make a test file";
+    if (file != INVALID_HANDLE_VALUE) {
+        DWORD written = 0;
+        WriteFile(file, "x", 1, &written, nullptr);
+        CloseHandle(file);
+    }
+    return path;
+}
+
+std::wstring ScenarioTest::MakeFolder(const std::wstring& relativePath) {
+    std::wstring path = PathOf(relativePath);
+    std::filesystem::create_directories(std::filesystem::path(path));
+    return path;
+}
+
+std::wstring ScenarioTest::CopyProgramTo(const std::wstring& relativeFolder) {
+    std::wstring copy = MakeFolder(relativeFolder) + L"\\Quendelhof.exe";
+    EXPECT_TRUE(CopyFileW(QuendelhofExe().c_str(), copy.c_str(), FALSE))
+        << "cannot copy the program, error " << GetLastError();
+    return copy;
+}
+
+RunResult ScenarioTest::Run(const std::wstring& argument, std::vector<Button> script) {
+    std::wstring program = QuendelhofExe();
+    return RunRaw(program, L"\"" + program + L"\" " + argument, std::move(script));
+}
+
+RunResult ScenarioTest::RunRaw(const std::wstring& program, const std::wstring& commandLine,
+                               std::vector<Button> script) {
+    Launch launch;
+    launch.program = program;
+    launch.commandLine = commandLine;
+    launch.currentDirectory = folder_;
+    launch.script = std::move(script);
+    return RunProgram(launch);
+}
+
+void ScenarioTest::ExpectRun(const RunResult& run, DWORD exitCode,
+                             const std::vector<ExpectedBox>& boxes) {
+    ASSERT_TRUE(run.started) << "CreateProcessW failed with error " << run.startError;
+    std::string seen = "Boxes seen:\n" + Describe(run.boxes);
+    EXPECT_FALSE(run.timedOut) << "the program did not end in time\n" << seen;
+    EXPECT_EQ(run.exitCode, exitCode) << seen;
+    EXPECT_TRUE(run.scriptFulfilled) << seen;
+    ASSERT_EQ(run.boxes.size(), boxes.size()) << seen;
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        SCOPED_TRACE("box " + std::to_string(i + 1));
+        EXPECT_EQ(run.boxes[i].text, boxes[i].text);
+        EXPECT_EQ(run.boxes[i].title, boxes[i].title);
+        EXPECT_EQ(run.boxes[i].icon, boxes[i].icon) << "icon seen: " << Describe({run.boxes[i]});
+        EXPECT_EQ(run.boxes[i].buttons, boxes[i].buttons) << Describe({run.boxes[i]});
+    }
+}
+
+}  // namespace winetest

@@ -1,0 +1,57 @@
+// Fixture of the Wine scenarios: a fresh folder for each test (the current directory of the
+// program under test) and runs of the real programs with a robot script.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "tools/BoxRecord.h"
+#include "tools/Launcher.h"
+
+namespace winetest {
+
+// A box a scenario expects; title and buttons default to those of the program's messages.
+struct ExpectedBox {
+    std::wstring text;
+    BoxIcon icon = BoxIcon::Exclamation;
+    std::vector<Button> buttons = {Button::Ok};
+    std::wstring title = L"Quendelhof";
+};
+
+class ScenarioTest : public ::testing::Test {
+  protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // The test's folder (Windows path, no trailing backslash).
+    const std::wstring& Folder() const { return folder_; }
+    std::wstring PathOf(const std::wstring& relativePath) const;
+    // Creates a file (and its folders) below Folder() and returns its full path.
+    std::wstring MakeFile(const std::wstring& relativePath, DWORD attributes = 0);
+    std::wstring MakeFolder(const std::wstring& relativePath);
+    // Copies Quendelhof.exe into a folder below Folder() and returns the copy's path.
+    std::wstring CopyProgramTo(const std::wstring& relativeFolder);
+
+    // Runs Quendelhof.exe as `"<program>" <argument>` in Folder().
+    RunResult Run(const std::wstring& argument, std::vector<Button> script = {});
+    // Runs a program with this exact command line in Folder().
+    RunResult RunRaw(const std::wstring& program, const std::wstring& commandLine,
+                     std::vector<Button> script = {});
+
+    // The run ended by itself with this exit code, showed exactly these boxes and the robot
+    // pressed what its script said.
+    static void ExpectRun(const RunResult& run, DWORD exitCode,
+                          const std::vector<ExpectedBox>& boxes);
+
+  private:
+    std::wstring folder_;
+};
+
+// The Windows path of a file the build made (its Linux path, seen through drive Z:).
+std::wstring BuiltFile(const char* linuxPath);
+std::wstring QuendelhofExe();
+std::wstring ShowBoxExe();
+
+}  // namespace winetest

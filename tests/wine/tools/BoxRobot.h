@@ -1,0 +1,36 @@
+// The message-box robot: finds the modal message boxes (dialog class "#32770") of one process,
+// records each one and presses the button its script names for it.
+#pragma once
+
+#include <windows.h>
+
+#include <set>
+#include <vector>
+
+#include "BoxRecord.h"
+
+namespace winetest {
+
+class BoxRobot {
+  public:
+    // script: the button to press in each box, in the order the boxes appear.
+    BoxRobot(DWORD processId, std::vector<Button> script);
+
+    // Handles every box of the process that is showing now, then returns.
+    void Poll();
+
+    const std::vector<BoxRecord>& Boxes() const { return boxes_; }
+    // True when every script step was used and no box was unexpected or had a problem.
+    bool ScriptFulfilled() const;
+
+  private:
+    bool Handle(HWND box);
+
+    DWORD processId_;
+    std::vector<Button> script_;
+    std::size_t nextStep_ = 0;
+    std::vector<BoxRecord> boxes_;
+    std::set<HWND> stuck_;  // boxes that would not close; never handled twice
+};
+
+}  // namespace winetest

@@ -1,0 +1,34 @@
+// Starts a program with an exact command line (CreateProcessW: no shell re-quotes it), lets the
+// robot answer its message boxes and waits for its end within a time limit.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+#include "BoxRecord.h"
+
+namespace winetest {
+
+struct Launch {
+    std::wstring program;           // full path of the executable file
+    std::wstring commandLine;       // exactly what the program's GetCommandLineW returns
+    std::wstring currentDirectory;  // empty: the caller's
+    std::vector<Button> script;     // the button for each box, in order
+    DWORD timeLimitMs = 20000;
+};
+
+struct RunResult {
+    bool started = false;
+    DWORD startError = 0;   // GetLastError of CreateProcessW when it failed
+    bool timedOut = false;  // the program was ended after the time limit
+    DWORD exitCode = 0;
+    std::vector<BoxRecord> boxes;
+    bool scriptFulfilled = false;  // every step used, no unexpected or troubled box
+    DWORD milliseconds = 0;
+};
+
+RunResult RunProgram(const Launch& launch);
+
+}  // namespace winetest
