@@ -1,16 +1,13 @@
 // UTF-8 conversion for the simulated desktop's files and world folder.
 #pragma once
 
-#include <string>
-#include <string_view>
-
 #include "../Types.h"
+#include "../Utf8.h"
 
 namespace platform::sim {
 
-std::string ToUtf8(const Text& text);
-// Invalid sequences become U+FFFD.
-Text FromUtf8(std::string_view bytes);
+using platform::FromUtf8;
+using platform::ToUtf8;
 
 // Upper-cases ASCII and Latin-1 letters, as a case-insensitive file name comparison needs.
 wchar_t FoldCase(wchar_t c);

@@ -1,13 +1,11 @@
 // How Quendelhof.exe takes its argument from the raw command line that starts it.
 #include <gtest/gtest.h>
 
+#include "Meldungen.h"
 #include "ScenarioTest.h"
 
 namespace winetest {
 namespace {
-
-constexpr DWORD kErledigt = 0;
-constexpr DWORD kAngehalten = 1;
 
 ExpectedBox DatenbankFehlt(const std::wstring& piece) {
     return {L"Die ACT!-Datenbankdatei \"" + piece + L"\" wurde nicht gefunden."};
@@ -22,20 +20,23 @@ class AufrufScenario : public ScenarioTest {
     }
 };
 
-TEST_F(AufrufScenario, WithoutArgumentEndsWithoutABox) {
+TEST_F(AufrufScenario, WithoutArgumentShowsTheInformation) {
     std::wstring program = QuendelhofExe();
-    ExpectRun(RunRaw(program, L"\"" + program + L"\""), kErledigt, {});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"", {Button::Ok}), kErledigt,
+              {Informationen()});
 }
 
 TEST_F(AufrufScenario, BlanksAfterTheProgramAreNoArgument) {
     std::wstring program = QuendelhofExe();
-    ExpectRun(RunRaw(program, L"\"" + program + L"\"    "), kErledigt, {});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"    ", {Button::Ok}), kErledigt,
+              {Informationen()});
 }
 
 TEST_F(AufrufScenario, QuotedProgramPathWithBlanks) {
     std::wstring program = CopyProgramTo(L"Quendel Hof\\Neue Version");
     std::wstring quoted = L"\"" + program + L"\"";
-    ExpectRun(RunRaw(program, quoted + L" K.dbf,L.cly"), kErledigt, {});
+    ExpectRun(RunRaw(program, quoted + L" K.dbf,L.cly", {Button::Ok}), kAngehalten,
+              {AnwendungFehlt()});
     ExpectRun(RunRaw(program, quoted + L" Fehlt.dbf", {Button::Ok}), kAngehalten,
               {DatenbankFehlt(L"Fehlt.dbf")});
 }
@@ -43,14 +44,16 @@ TEST_F(AufrufScenario, QuotedProgramPathWithBlanks) {
 TEST_F(AufrufScenario, UnquotedProgramPath) {
     std::wstring program = CopyProgramTo(L"bin");
     ASSERT_EQ(program.find(L' '), std::wstring::npos) << "the test folder holds a blank";
-    ExpectRun(RunRaw(program, program + L" K.dbf,L.cly"), kErledigt, {});
+    ExpectRun(RunRaw(program, program + L" K.dbf,L.cly", {Button::Ok}), kAngehalten,
+              {AnwendungFehlt()});
     ExpectRun(RunRaw(program, program + L" Fehlt.dbf", {Button::Ok}), kAngehalten,
               {DatenbankFehlt(L"Fehlt.dbf")});
 }
 
 TEST_F(AufrufScenario, BlanksAroundTheArgumentAreRemoved) {
     std::wstring program = QuendelhofExe();
-    ExpectRun(RunRaw(program, L"\"" + program + L"\"    K.dbf,L.cly   "), kErledigt, {});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"    K.dbf,L.cly   ", {Button::Ok}),
+              kAngehalten, {AnwendungFehlt()});
     ExpectRun(RunRaw(program, L"\"" + program + L"\"   Fehlt.dbf  ", {Button::Ok}), kAngehalten,
               {DatenbankFehlt(L"Fehlt.dbf")});
 }

@@ -1,7 +1,10 @@
 // Quendelhof.exe with an argument: the tests of the three files, their messages and the exit
-// codes, on the real file system and with real message boxes.
+// codes, on the real file system and with real message boxes. ACT! is neither running nor
+// installed here, so an argument that passes its tests ends with the message that ACT! was not
+// found.
 #include <gtest/gtest.h>
 
+#include "Meldungen.h"
 #include "ScenarioTest.h"
 
 namespace winetest {
@@ -26,9 +29,6 @@ ExpectedBox KeineGruppenlayoutdatei(const std::wstring& piece) {
     return {L"Die Datei " + Quoted(piece) + L" ist keine Gruppenlayoutdatei."};
 }
 
-constexpr DWORD kErledigt = 0;
-constexpr DWORD kAngehalten = 1;
-
 class BefehlszeileScenario : public ScenarioTest {
   protected:
     void SetUp() override {
@@ -39,13 +39,14 @@ class BefehlszeileScenario : public ScenarioTest {
     }
 };
 
-TEST_F(BefehlszeileScenario, ThreeExistingFilesEndWithoutABox) {
-    ExpectRun(Run(L"K.dbf,L.cly,G.gly"), kErledigt, {});
+TEST_F(BefehlszeileScenario, ThreeExistingFilesPassOnToTheSwitch) {
+    ExpectRun(Run(L"K.dbf,L.cly,G.gly", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, FullPathsAreAccepted) {
-    ExpectRun(Run(PathOf(L"K.dbf") + L"," + PathOf(L"L.cly") + L"," + PathOf(L"G.gly")), kErledigt,
-              {});
+    ExpectRun(Run(PathOf(L"K.dbf") + L"," + PathOf(L"L.cly") + L"," + PathOf(L"G.gly"),
+                  {Button::Ok}),
+              kAngehalten, {AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, MissingDatabaseStopsTheRun) {
@@ -77,21 +78,22 @@ TEST_F(BefehlszeileScenario, OnlyTheFirstMissingFileIsReported) {
 
 TEST_F(BefehlszeileScenario, WrongContactLayoutExtensionWarnsAndIsAccepted) {
     MakeFile(L"L.lay");
-    ExpectRun(Run(L"K.dbf,L.lay,G.gly", {Button::Ok}), kErledigt,
-              {KeineKontaktlayoutdatei(L"L.lay")});
+    ExpectRun(Run(L"K.dbf,L.lay,G.gly", {Button::Ok, Button::Ok}), kAngehalten,
+              {KeineKontaktlayoutdatei(L"L.lay"), AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, WrongGroupLayoutExtensionWarnsAndIsAccepted) {
     MakeFile(L"G.lay");
-    ExpectRun(Run(L"K.dbf,L.cly,G.lay", {Button::Ok}), kErledigt,
-              {KeineGruppenlayoutdatei(L"G.lay")});
+    ExpectRun(Run(L"K.dbf,L.cly,G.lay", {Button::Ok, Button::Ok}), kAngehalten,
+              {KeineGruppenlayoutdatei(L"G.lay"), AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, BothWarningsComeInOrder) {
     MakeFile(L"L.lay");
     MakeFile(L"G.lay");
-    ExpectRun(Run(L"K.dbf,L.lay,G.lay", {Button::Ok, Button::Ok}), kErledigt,
-              {KeineKontaktlayoutdatei(L"L.lay"), KeineGruppenlayoutdatei(L"G.lay")});
+    ExpectRun(Run(L"K.dbf,L.lay,G.lay", {Button::Ok, Button::Ok, Button::Ok}), kAngehalten,
+              {KeineKontaktlayoutdatei(L"L.lay"), KeineGruppenlayoutdatei(L"G.lay"),
+               AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, WarningThenMissingGroupLayoutStops) {
@@ -103,18 +105,19 @@ TEST_F(BefehlszeileScenario, WarningThenMissingGroupLayoutStops) {
 TEST_F(BefehlszeileScenario, ExtensionTestIgnoresCaseAndShortNames) {
     MakeFile(L"L2.CLY");
     MakeFile(L"abcd");
-    ExpectRun(Run(L"K.dbf,L2.CLY,abcd"), kErledigt, {});
+    ExpectRun(Run(L"K.dbf,L2.CLY,abcd", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, EmptyContactPieceStillTestsTheGroupLayout) {
     MakeFile(L"G.lay");
-    ExpectRun(Run(L"K.dbf,,G.lay", {Button::Ok}), kErledigt, {KeineGruppenlayoutdatei(L"G.lay")});
+    ExpectRun(Run(L"K.dbf,,G.lay", {Button::Ok, Button::Ok}), kAngehalten,
+              {KeineGruppenlayoutdatei(L"G.lay"), AnwendungFehlt()});
     ExpectRun(Run(L"K.dbf,,Fehlt.gly", {Button::Ok}), kAngehalten,
               {GruppenlayoutFehlt(L"Fehlt.gly")});
 }
 
 TEST_F(BefehlszeileScenario, PiecesAfterTheThirdAreIgnored) {
-    ExpectRun(Run(L"K.dbf,L.cly,G.gly,Fehlt.xyz"), kErledigt, {});
+    ExpectRun(Run(L"K.dbf,L.cly,G.gly,Fehlt.xyz", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, FolderIsNoDatabase) {
@@ -128,7 +131,7 @@ TEST_F(BefehlszeileScenario, HiddenFileIsNoDatabase) {
 }
 
 TEST_F(BefehlszeileScenario, WildcardsMatchAsInAFileSearch) {
-    ExpectRun(Run(L"K*.dbf,?.cly,*.gly"), kErledigt, {});
+    ExpectRun(Run(L"K*.dbf,?.cly,*.gly", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
     ExpectRun(Run(L"X*.dbf", {Button::Ok}), kAngehalten, {DatenbankFehlt(L"X*.dbf")});
 }
 
@@ -144,7 +147,7 @@ TEST_F(BefehlszeileScenario, BlankAfterACommaBelongsToTheNextPath) {
 TEST_F(BefehlszeileScenario, UmlautsInPathsAreFoundAndShown) {
     MakeFile(L"Müller.dbf");
     MakeFile(L"Übersicht.cly");
-    ExpectRun(Run(L"Müller.dbf,Übersicht.cly,G.gly"), kErledigt, {});
+    ExpectRun(Run(L"Müller.dbf,Übersicht.cly,G.gly", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
     ExpectRun(Run(L"Müller.dbf,Bücher.cly", {Button::Ok}), kAngehalten,
               {KontaktlayoutFehlt(L"Bücher.cly")});
 }

@@ -1,0 +1,159 @@
+// The database switch of the real Quendelhof.exe with the stand-in ACT! 6: what ACT! was asked
+// (its journal), what landed in the registry (reg export), the boxes and the exit code.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "ActScenarioTest.h"
+#include "Meldungen.h"
+
+namespace winetest {
+namespace {
+
+using Lines = std::vector<std::wstring>;
+using Settings = std::map<std::wstring, std::wstring>;
+
+const std::wstring kActRunning = L"[ACT]\nversion=6.0\ndatabase=C:\\ACT\\Daten\\Alt.dbf\n";
+
+class WechselScenario : public ActScenarioTest {
+  protected:
+    std::wstring Argument() const { return db_ + L"," + contact_ + L"," + group_; }
+    Lines StandinStart() const { return {L"commandline " + Quoted(Act().Program())}; }
+    std::wstring LayoutsLine() const {
+        return L"layouts " + Quoted(group_) + L" " + Quoted(contact_);
+    }
+    Lines CloseAndOpen() const {
+        return Joined({Connected({L"App.GetOpenDBName()"}), Connected({L"App.CloseDB()"}),
+                       Connected({L"call App.OpenDB(BSTR& " + Quoted(db_) + L")", LayoutsLine()})});
+    }
+    Settings BothLayouts() const {
+        return {{L"Group Layout", group_}, {L"Contact Layout", contact_}};
+    }
+};
+
+TEST_F(WechselScenario, RunningActClosesWritesTheLayoutsAndOpens) {
+    StartAct(kActRunning);
+    ExpectRun(Run(Argument()), kErledigt, {});
+    StopAct();
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                      Connected({L"App.GetOpenDBName()"}), CloseAndOpen(), {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
+    EXPECT_NE(Act().FinalState().find(L"database=" + db_ + L"\n"), std::wstring::npos)
+        << "ACT! has not opened the database:\n"
+        << testing::PrintToString(Act().FinalState());
+}
+
+TEST_F(WechselScenario, WithoutLayoutsNothingIsWrittenAndTheDatabaseIsOpened) {
+    StartAct(L"[ACT]\ndatabase=\n");
+    ExpectRun(Run(db_), kErledigt, {});
+    StopAct();
+    // No database open: nothing to close.
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                      Connected({L"App.GetOpenDBName()"}), Connected({L"App.GetOpenDBName()"}),
+                      Connected({L"call App.OpenDB(BSTR& " + Quoted(db_) + L")",
+                                 L"layouts none none"}),
+                      {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+ExpectedBox Wiederholen(const std::wstring& db) {
+    return {L"Die ACT!-Datenbank \"" + db +
+                L"\" ist bereits geöffnet.\r\nSoll die Datenbank wiederholt geöffnet werden?",
+            BoxIcon::Question,
+            {Button::Yes, Button::No}};
+}
+
+std::wstring UpperCase(std::wstring text) {
+    CharUpperBuffW(text.data(), static_cast<DWORD>(text.size()));
+    return text;
+}
+
+TEST_F(WechselScenario, SameDatabaseOpenAnsweredYesIsReopened) {
+    StartAct(L"[ACT]\ndatabase=" + UpperCase(db_) + L"\n");
+    ExpectRun(Run(Argument(), {Button::Yes}), kErledigt, {Wiederholen(db_)});
+    StopAct();
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                      Connected({L"App.GetOpenDBName()"}), CloseAndOpen(), {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
+}
+
+TEST_F(WechselScenario, SameDatabaseOpenAnsweredNoChangesNothing) {
+    StartAct(L"[ACT]\ndatabase=" + db_ + L"\n");
+    ExpectRun(Run(Argument(), {Button::No}), kAngehalten, {Wiederholen(db_)});
+    StopAct();
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                      Connected({L"App.GetOpenDBName()"}), {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WechselScenario, WrongVersionIsRefused) {
+    StartAct(L"[ACT]\nversion=5.1\ndatabase=C:\\ACT\\Alt.dbf\n");
+    ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten,
+              {{L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6", BoxIcon::Information}});
+    StopAct();
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                                       {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WechselScenario, FailingCloseShowsBothMessagesAndStops) {
+    StartAct(L"[ACT]\ndatabase=C:\\ACT\\Alt.dbf\nclosedb.result=-3\n");
+    ExpectRun(Run(Argument(), {Button::Ok, Button::Ok}), kAngehalten,
+              {{L"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:-3\r\n"
+                L"Die Datenbank konnte nicht geschlossen werden."},
+               {L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden."}});
+    StopAct();
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                      Connected({L"App.GetOpenDBName()"}), Connected({L"App.GetOpenDBName()"}),
+                      Connected({L"App.CloseDB()"}), {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WechselScenario, ErrorRaisedByActEndsTheRunWithTheErrorBox) {
+    StartAct(L"[ACT]\ndatabase=C:\\ACT\\Alt.dbf\nfault.App.GetOpenDBName=70 Zugriff verweigert\n");
+    ExpectRun(Run(Argument(), {Button::Ok}), kFehler,
+              {{L"Error: 70. Zugriff verweigert", BoxIcon::None}});
+    StopAct();
+    // The error passes out of the operation: the release comes when the run ends.
+    Lines journal = Act().Journal();
+    Lines head = Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+                         {L"create App", L"App.GetOpenDBName()"}});
+    ASSERT_GE(journal.size(), head.size());
+    EXPECT_EQ(Lines(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(head.size())),
+              head);
+    EXPECT_EQ(std::count(journal.begin(), journal.end(), L"App.CloseDB()"), 0);
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WechselScenario, ActNotRunningIsStartedByTheShellWithTheDatabase) {
+    InstallAct(L"[ACT]\ndatabase=\n");
+    SetInstallDir(Act().Folder());
+    ExpectRun(Run(Argument()), kErledigt, {});
+    ASSERT_TRUE(Act().WaitUntilReady()) << "the shell did not start ACT.EXE";
+    StopAct();
+    // The shell hands the database over as given, after the quoted program path; the layouts
+    // were in the registry when ACT! started.
+    EXPECT_EQ(Act().Journal(), (Lines{L"commandline " + Quoted(Act().Program()) + L" " + db_,
+                                      LayoutsLine(), L"stopped"}));
+    EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
+    EXPECT_NE(Act().FinalState().find(L"database=" + db_ + L"\n"), std::wstring::npos);
+}
+
+TEST_F(WechselScenario, InstallDirWithoutActExeMeansActIsNotFound) {
+    SetInstallDir(MakeFolder(L"Leer"));
+    ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten, {AnwendungFehlt()});
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WechselScenario, ActNotInstalledIsNotFound) {
+    ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten, {AnwendungFehlt()});
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+}  // namespace
+}  // namespace winetest

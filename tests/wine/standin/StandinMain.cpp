@@ -1,0 +1,178 @@
+// A stand-in for ACT! 6 in the Wine tests, never shipped: a visible main window of ACT!'s class
+// and an out-of-process automation server for "ACTOLE.APPOBJECT", both driven by the simulated
+// ACT! (platform/actmodel) that the unit tests use.
+//
+// Everything it reads and writes lies in the folder of its executable, so that a test can copy
+// it as ACT.EXE into a folder of its own: act.ini sets it up; journal.txt receives its command
+// line and every call; ready.txt says "<process id> <window handle>" once the classes are
+// registered; state.ini holds the state at the end. A database named on the command line is
+// opened, as ACT! does. Closing the main window (WM_CLOSE) ends it cleanly: the class objects
+// are revoked.
+#include <objbase.h>
+#include <windows.h>
+
+#include <filesystem>
+#include <fstream>
+#include <memory>
+#include <string>
+
+#include "ClassFactory.h"
+#include "Journal.h"
+#include "StandinIds.h"
+#include "platform/actmodel/ActIni.h"
+#include "platform/actmodel/ActModel.h"
+
+namespace {
+
+using platform::Text;
+
+std::filesystem::path OwnFolder() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (length < path.size()) {
+            path.resize(length);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    return std::filesystem::path(path).parent_path();
+}
+
+// What follows the program's name on the command line, without the blanks around it.
+Text ArgumentOf(const wchar_t* commandLine) {
+    Text line = commandLine == nullptr ? Text() : Text(commandLine);
+    std::size_t rest = 0;
+    if (!line.empty() && line[0] == L'"') {
+        std::size_t closing = line.find(L'"', 1);
+        rest = closing == Text::npos ? line.size() : closing + 1;
+    } else {
+        rest = line.find_first_of(L" \t");
+        rest = rest == Text::npos ? line.size() : rest;
+    }
+    Text argument = line.substr(rest);
+    std::size_t first = argument.find_first_not_of(L" \t");
+    if (first == Text::npos) {
+        return Text();
+    }
+    return argument.substr(first, argument.find_last_not_of(L" \t") - first + 1);
+}
+
+bool IsEmbedding(const Text& argument) {
+    return argument == L"-Embedding" || argument == L"/Embedding";
+}
+
+LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    if (message == WM_DESTROY) {
+        PostQuitMessage(0);
+        return 0;
+    }
+    return DefWindowProcW(window, message, wParam, lParam);
+}
+
+HWND MakeMainWindow(HINSTANCE instance, const platform::actmodel::MainWindow& settings) {
+    WNDCLASSW windowClass{};
+    windowClass.lpfnWndProc = MainWindowProc;
+    windowClass.hInstance = instance;
+    windowClass.lpszClassName = settings.className.c_str();
+    windowClass.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    if (RegisterClassW(&windowClass) == 0) {
+        return nullptr;
+    }
+    HWND window = CreateWindowExW(0, settings.className.c_str(), settings.caption.c_str(),
+                                  WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr, nullptr,
+                                  instance, nullptr);
+    if (window != nullptr && settings.visible) {
+        ShowWindow(window, settings.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+    }
+    return window;
+}
+
+bool WriteReadyFile(const std::filesystem::path& file, HWND window) {
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
+    out << GetCurrentProcessId() << ' '
+        << static_cast<unsigned long long>(reinterpret_cast<UINT_PTR>(window)) << '\n';
+    return static_cast<bool>(out);
+}
+
+int Serve(HINSTANCE instance) {
+    const std::filesystem::path folder = OwnFolder();
+    platform::actmodel::ActModel model;
+    platform::actmodel::ActState& state = model.State();
+    {
+        std::ifstream setup(folder / standin::kSetupFile, std::ios::binary);
+        if (setup) {
+            platform::actmodel::ReadActIni(setup, state);
+        }
+    }
+    state.running = true;
+
+    // Objects that a client still holds when the stand-in ends may be released later; by then
+    // the journal is gone and they write nothing.
+    auto journalFile = std::make_shared<standin::Journal>(model, folder / standin::kJournalFile);
+    standin::Journal& journal = *journalFile;
+    journal.Line(L"commandline " + Text(GetCommandLineW()));
+    Text argument = ArgumentOf(GetCommandLineW());
+    if (!argument.empty() && !IsEmbedding(argument)) {
+        state.openDatabase = argument;
+        journal.Layouts();
+    }
+
+    HWND window = MakeMainWindow(instance, state.window);
+    if (window == nullptr) {
+        journal.Line(L"error no main window");
+        return 3;
+    }
+
+    std::weak_ptr<standin::Journal> journalWhileServing = journalFile;
+    auto afterCall = [journalWhileServing](const Text& member) {
+        if (auto open = journalWhileServing.lock()) {
+            open->Flush();
+            if (member == L"OpenDB") {
+                open->Layouts();
+            }
+        }
+    };
+    standin::ClassFactory application([&model] { return model.CreateApplication(); }, afterCall);
+    standin::ClassFactory status([&model] { return model.CreateStatusObject(); }, afterCall);
+    int exitCode = 0;
+    {
+        standin::ClassRegistration applicationClass(standin::kApplicationClsid, &application);
+        standin::ClassRegistration statusClass(standin::kStatusClsid, &status);
+        if (FAILED(applicationClass.Result()) || FAILED(statusClass.Result())) {
+            journal.Line(L"error the classes could not be registered");
+            DestroyWindow(window);
+            return 4;
+        }
+        if (!WriteReadyFile(folder / standin::kReadyFile, window)) {
+            exitCode = 5;
+            DestroyWindow(window);
+        }
+        MSG message;
+        while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    journal.Line(L"stopped");
+    std::ofstream final(folder / standin::kFinalStateFile, std::ios::binary | std::ios::trunc);
+    platform::actmodel::WriteActIni(final, state);
+    return exitCode;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
+    HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    if (FAILED(initialized)) {
+        return 2;
+    }
+    int exitCode = 1;
+    try {
+        exitCode = Serve(instance);
+    } catch (...) {
+        exitCode = 6;
+    }
+    CoUninitialize();
+    return exitCode;
+}

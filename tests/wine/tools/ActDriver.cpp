@@ -1,0 +1,117 @@
+// Runs one operation of the program's ACT! class (clACTApplication) against whatever ACT! runs,
+// and writes its result to a file, so that the Wine tests can reach courses of the class that
+// Quendelhof.exe itself never takes. Test-only, never shipped.
+//
+//   qh_actdriver.exe RESULTFILE OPERATION [ARGUMENT...]
+//
+// RESULTFILE receives one UTF-8 line: "result <value>", or "failure <number> <description>" when
+// an error passed out of the operation. Message boxes of the class are shown as in the program.
+#include <objbase.h>
+#include <shellapi.h>
+#include <windows.h>
+
+#include <cstdio>
+#include <functional>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "act/clACTApplication.h"
+#include "platform/Failure.h"
+#include "platform/Utf8.h"
+
+namespace {
+
+using platform::Text;
+
+struct LocalFreer {
+    void operator()(LPWSTR* arguments) const { LocalFree(arguments); }
+};
+
+using Operation = std::function<Text(clACTApplication&, const std::vector<Text>&)>;
+
+Text Number(std::int32_t value) {
+    return std::to_wstring(value);
+}
+
+const std::map<Text, Operation>& Operations() {
+    static const std::map<Text, Operation> operations = {
+        {L"ACTgestartet",
+         [](clACTApplication& act, const std::vector<Text>&) {
+             return Number(act.ACTgestartet());
+         }},
+        {L"ACTDatenbank",
+         [](clACTApplication& act, const std::vector<Text>&) { return act.ACTDatenbank(); }},
+        {L"ACTVersion",
+         [](clACTApplication& act, const std::vector<Text>&) { return act.ACTVersion(); }},
+        {L"aktuellerViewTyp",
+         [](clACTApplication& act, const std::vector<Text>&) {
+             return Number(act.aktuellerViewTyp());
+         }},
+        {L"CloseDatenbank",
+         [](clACTApplication& act, const std::vector<Text>&) {
+             return Number(act.CloseDatenbank());
+         }},
+        {L"OpenDatenbank",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             return platform::IsEmpty(act.OpenDatenbank(args.at(0))) ? Text(L"empty")
+                                                                     : Text(L"not empty");
+         }},
+    };
+    return operations;
+}
+
+bool WriteResult(const Text& file, const Text& line) {
+    FILE* out = _wfopen(file.c_str(), L"wb");
+    if (out == nullptr) {
+        return false;
+    }
+    std::string bytes = platform::ToUtf8(line) + "\n";
+    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
+    return std::fclose(out) == 0 && written;
+}
+
+int Drive(const std::vector<Text>& words) {
+    if (words.size() < 3) {
+        return 64;
+    }
+    const Text& resultFile = words[1];
+    auto operation = Operations().find(words[2]);
+    if (operation == Operations().end()) {
+        WriteResult(resultFile, L"unknown operation " + words[2]);
+        return 65;
+    }
+    std::vector<Text> args(words.begin() + 3, words.end());
+    Text line;
+    try {
+        clACTApplication act;
+        line = L"result " + operation->second(act, args);
+    } catch (...) {
+        platform::Failure failure = platform::CurrentFailure();
+        line = L"failure " + Number(failure.Number()) + L" " + failure.Description();
+    }
+    return WriteResult(resultFile, line) ? 0 : 66;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    HRESULT initialized = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);
+    int count = 0;
+    std::unique_ptr<LPWSTR, LocalFreer> arguments(CommandLineToArgvW(GetCommandLineW(), &count));
+    std::vector<Text> words;
+    for (int i = 0; arguments && i < count; ++i) {
+        words.emplace_back(arguments.get()[i]);
+    }
+    int exitCode = 0;
+    try {
+        exitCode = Drive(words);
+    } catch (...) {
+        exitCode = 67;
+    }
+    if (SUCCEEDED(initialized)) {
+        CoUninitialize();
+    }
+    return exitCode;
+}

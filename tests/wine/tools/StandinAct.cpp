@@ -1,0 +1,221 @@
+#include "StandinAct.h"
+
+#include <filesystem>
+#include <sstream>
+
+#include "RegTool.h"
+#include "standin/StandinIds.h"
+
+namespace winetest {
+
+namespace {
+
+constexpr DWORD kPollMs = 20;
+
+std::string Narrow(const std::wstring& text) {
+    int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
+                                     nullptr, 0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
+                        needed, nullptr, nullptr);
+    return bytes;
+}
+
+std::wstring Widen(const std::string& bytes) {
+    int needed = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
+                                     nullptr, 0);
+    std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
+                        needed);
+    return text;
+}
+
+std::wstring RegistryText(HKEY root, const std::wstring& key) {
+    wchar_t buffer[MAX_PATH * 2] = {};
+    DWORD size = sizeof buffer;
+    if (RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
+        ERROR_SUCCESS) {
+        return std::wstring();
+    }
+    return buffer;
+}
+
+std::wstring Escaped(const std::wstring& text) {
+    std::wstring escaped;
+    for (wchar_t c : text) {
+        if (c == L'\\' || c == L'"') {
+            escaped.push_back(L'\\');
+        }
+        escaped.push_back(c);
+    }
+    return escaped;
+}
+
+}  // namespace
+
+std::wstring ReadUtf8File(const std::wstring& path) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
+                                  FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                  OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) {
+        file.Reset();
+        return std::wstring();
+    }
+    std::string bytes;
+    char chunk[4096];
+    DWORD read = 0;
+    while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
+        bytes.append(chunk, read);
+    }
+    return Widen(bytes);
+}
+
+bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
+    KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (file.Get() == INVALID_HANDLE_VALUE) {
+        file.Reset();
+        return false;
+    }
+    std::string bytes = Narrow(text);
+    DWORD written = 0;
+    return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                     nullptr) &&
+           written == bytes.size();
+}
+
+StandinAct::StandinAct(std::wstring folder) : folder_(std::move(folder)) {}
+
+StandinAct::~StandinAct() {
+    if (Running()) {
+        Stop();
+    }
+}
+
+bool StandinAct::Install(const std::wstring& standinExe, const std::wstring& setup) {
+    std::error_code error;
+    std::filesystem::create_directories(std::filesystem::path(folder_), error);
+    return CopyFileW(standinExe.c_str(), Program().c_str(), FALSE) &&
+           WriteUtf8File(folder_ + L"\\" + standin::kSetupFile, setup);
+}
+
+bool StandinAct::Start(const std::wstring& argument) {
+    DeleteFileW((folder_ + L"\\" + standin::kReadyFile).c_str());
+    std::wstring commandLine = L"\"" + Program() + L"\"";
+    if (!argument.empty()) {
+        commandLine += L" " + argument;
+    }
+    STARTUPINFOW startup{};
+    startup.cb = sizeof(startup);
+    PROCESS_INFORMATION process{};
+    bool started = false;
+    for (int attempt = 0; attempt < 3 && !started; ++attempt) {
+        started = CreateProcessW(Program().c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0,
+                                 nullptr, folder_.c_str(), &startup, &process) != 0;
+        if (!started) {
+            Sleep(100);
+        }
+    }
+    if (!started) {
+        return false;
+    }
+    CloseHandle(process.hThread);
+    process_.Reset(process.hProcess);
+    exitCode_ = STILL_ACTIVE;
+    return WaitUntilReady();
+}
+
+bool StandinAct::WaitUntilReady(DWORD timeLimitMs) {
+    std::wstring readyFile = folder_ + L"\\" + standin::kReadyFile;
+    DWORD start = GetTickCount();
+    while (true) {
+        std::wistringstream ready(ReadUtf8File(readyFile));
+        DWORD processId = 0;
+        unsigned long long window = 0;
+        if (ready >> processId >> window) {
+            window_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
+            if (!process_.Valid()) {
+                process_.Reset(
+                    OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION,
+                                FALSE, processId));
+                exitCode_ = STILL_ACTIVE;
+            }
+            return process_.Valid();
+        }
+        if (process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_OBJECT_0) {
+            GetExitCodeProcess(process_.Get(), &exitCode_);
+            return false;  // it ended before it was ready
+        }
+        if (GetTickCount() - start >= timeLimitMs) {
+            return false;
+        }
+        Sleep(kPollMs);
+    }
+}
+
+bool StandinAct::Running() const {
+    return process_.Valid() && WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT;
+}
+
+bool StandinAct::Stop(DWORD timeLimitMs) {
+    if (!process_.Valid()) {
+        return false;
+    }
+    bool clean = true;
+    if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
+        PostMessageW(window_, WM_CLOSE, 0, 0);
+        if (WaitForSingleObject(process_.Get(), timeLimitMs) != WAIT_OBJECT_0) {
+            // Its class registration stays behind in Wine now: later activations may fail.
+            TerminateProcess(process_.Get(), 0xDEAD);
+            WaitForSingleObject(process_.Get(), 5000);
+            clean = false;
+        }
+    }
+    GetExitCodeProcess(process_.Get(), &exitCode_);
+    process_.Reset();
+    return clean;
+}
+
+std::vector<std::wstring> StandinAct::Journal() const {
+    std::wstring text = ReadUtf8File(folder_ + L"\\" + standin::kJournalFile);
+    std::vector<std::wstring> lines;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find(L'\n', start);
+        if (end == std::wstring::npos) {
+            end = text.size();
+        }
+        lines.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return lines;
+}
+
+std::wstring StandinAct::FinalState() const {
+    return ReadUtf8File(folder_ + L"\\" + standin::kFinalStateFile);
+}
+
+bool RegisterStandinClasses(const std::wstring& serverExe) {
+    const std::wstring classes = L"Software\\Classes\\";
+    auto registered = [&](const wchar_t* progId, const wchar_t* clsid) {
+        return RegistryText(HKEY_LOCAL_MACHINE, classes + progId + L"\\CLSID") == clsid &&
+               RegistryText(HKEY_LOCAL_MACHINE,
+                            classes + L"CLSID\\" + clsid + L"\\LocalServer32") == serverExe;
+    };
+    if (registered(standin::kApplicationProgId, standin::kApplicationClsidText) &&
+        registered(standin::kStatusProgId, standin::kStatusClsidText)) {
+        return true;
+    }
+    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
+    for (auto [progId, clsid] : {std::pair{standin::kApplicationProgId,
+                                           standin::kApplicationClsidText},
+                                 std::pair{standin::kStatusProgId, standin::kStatusClsidText}}) {
+        text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\" + std::wstring(progId) +
+                L"\\CLSID]\r\n@=\"" + clsid + L"\"\r\n";
+        text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\" + std::wstring(clsid) +
+                L"\\LocalServer32]\r\n@=\"" + Escaped(serverExe) + L"\"\r\n";
+    }
+    return RegImport(text);
+}
+
+}  // namespace winetest
