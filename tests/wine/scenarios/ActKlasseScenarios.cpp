@@ -9,11 +9,12 @@ namespace winetest {
 namespace {
 
 ExpectedBox KeineVerbindung() {
-    return {L"Eine OLE-Verbindung zu Act! ist nicht möglich.\r\n"
-            L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
-            L"Weiter versuchen ?",
-            BoxIcon::Exclamation,
-            {Button::Yes, Button::No}};
+    return {
+        L"Eine OLE-Verbindung zu Act! ist nicht möglich.\r\n"
+        L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
+        L"Weiter versuchen ?",
+        BoxIcon::Exclamation,
+        {Button::Yes, Button::No}};
 }
 
 using ActKlasseScenario = ActScenarioTest;

@@ -40,10 +40,9 @@ class ActScenarioTest : public ScenarioTest {
     std::optional<std::map<std::wstring, std::wstring>> DatabaseSettings();
 
     // Runs the driver with one operation of the program's ACT! class and gives its result line.
-    std::wstring Drive(const std::wstring& operation, std::vector<Button> script,
-                       RunResult& run);
+    std::wstring Drive(const std::wstring& operation, std::vector<Button> script, RunResult& run);
 
-    std::wstring db_;       // full paths of the three files
+    std::wstring db_;  // full paths of the three files
     std::wstring contact_;
     std::wstring group_;
 

@@ -22,8 +22,7 @@ class AufrufScenario : public ScenarioTest {
 
 TEST_F(AufrufScenario, WithoutArgumentShowsTheInformation) {
     std::wstring program = QuendelhofExe();
-    ExpectRun(RunRaw(program, L"\"" + program + L"\"", {Button::Ok}), kErledigt,
-              {Informationen()});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"", {Button::Ok}), kErledigt, {Informationen()});
 }
 
 TEST_F(AufrufScenario, BlanksAfterTheProgramAreNoArgument) {
@@ -52,8 +51,8 @@ TEST_F(AufrufScenario, UnquotedProgramPath) {
 
 TEST_F(AufrufScenario, BlanksAroundTheArgumentAreRemoved) {
     std::wstring program = QuendelhofExe();
-    ExpectRun(RunRaw(program, L"\"" + program + L"\"    K.dbf,L.cly   ", {Button::Ok}),
-              kAngehalten, {AnwendungFehlt()});
+    ExpectRun(RunRaw(program, L"\"" + program + L"\"    K.dbf,L.cly   ", {Button::Ok}), kAngehalten,
+              {AnwendungFehlt()});
     ExpectRun(RunRaw(program, L"\"" + program + L"\"   Fehlt.dbf  ", {Button::Ok}), kAngehalten,
               {DatenbankFehlt(L"Fehlt.dbf")});
 }

@@ -44,9 +44,9 @@ TEST_F(BefehlszeileScenario, ThreeExistingFilesPassOnToTheSwitch) {
 }
 
 TEST_F(BefehlszeileScenario, FullPathsAreAccepted) {
-    ExpectRun(Run(PathOf(L"K.dbf") + L"," + PathOf(L"L.cly") + L"," + PathOf(L"G.gly"),
-                  {Button::Ok}),
-              kAngehalten, {AnwendungFehlt()});
+    ExpectRun(
+        Run(PathOf(L"K.dbf") + L"," + PathOf(L"L.cly") + L"," + PathOf(L"G.gly"), {Button::Ok}),
+        kAngehalten, {AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, MissingDatabaseStopsTheRun) {
@@ -91,9 +91,9 @@ TEST_F(BefehlszeileScenario, WrongGroupLayoutExtensionWarnsAndIsAccepted) {
 TEST_F(BefehlszeileScenario, BothWarningsComeInOrder) {
     MakeFile(L"L.lay");
     MakeFile(L"G.lay");
-    ExpectRun(Run(L"K.dbf,L.lay,G.lay", {Button::Ok, Button::Ok, Button::Ok}), kAngehalten,
-              {KeineKontaktlayoutdatei(L"L.lay"), KeineGruppenlayoutdatei(L"G.lay"),
-               AnwendungFehlt()});
+    ExpectRun(
+        Run(L"K.dbf,L.lay,G.lay", {Button::Ok, Button::Ok, Button::Ok}), kAngehalten,
+        {KeineKontaktlayoutdatei(L"L.lay"), KeineGruppenlayoutdatei(L"G.lay"), AnwendungFehlt()});
 }
 
 TEST_F(BefehlszeileScenario, WarningThenMissingGroupLayoutStops) {
@@ -147,7 +147,8 @@ TEST_F(BefehlszeileScenario, BlankAfterACommaBelongsToTheNextPath) {
 TEST_F(BefehlszeileScenario, UmlautsInPathsAreFoundAndShown) {
     MakeFile(L"Müller.dbf");
     MakeFile(L"Übersicht.cly");
-    ExpectRun(Run(L"Müller.dbf,Übersicht.cly,G.gly", {Button::Ok}), kAngehalten, {AnwendungFehlt()});
+    ExpectRun(Run(L"Müller.dbf,Übersicht.cly,G.gly", {Button::Ok}), kAngehalten,
+              {AnwendungFehlt()});
     ExpectRun(Run(L"Müller.dbf,Bücher.cly", {Button::Ok}), kAngehalten,
               {KontaktlayoutFehlt(L"Bücher.cly")});
 }

@@ -41,24 +41,24 @@ TEST_F(InformationenScenario, WithActTheExampleHoldsShortPathsAndIsOnTheClipboar
     SetCurrentLayouts(contact, group_);
     StartAct(L"[ACT]\ndatabase=" + db + L"\n");
 
-    std::wstring example = Quoted(QuendelhofExe()) + L" " + shortDb + L"," + shortContact + L"," +
-                           ShortPath(group_);
+    std::wstring example =
+        Quoted(QuendelhofExe()) + L" " + shortDb + L"," + shortContact + L"," + ShortPath(group_);
     ExpectRun(RunRaw(QuendelhofExe(), InfoRun(), {Button::Ok}), kErledigt,
               {Informationen(example)});
     EXPECT_EQ(ReadClipboardText(), std::optional<std::wstring>(example));
     StopAct();
     // Asked twice for the database, never changed.
-    EXPECT_EQ(Act().Journal(),
-              Joined({{L"commandline " + Quoted(Act().Program())},
-                      Connected({L"App.GetOpenDBName()"}), Connected({L"App.GetOpenDBName()"}),
-                      {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(), Joined({{L"commandline " + Quoted(Act().Program())},
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       {L"stopped"}}));
 }
 
 TEST_F(InformationenScenario, OnlyAGroupLayoutFollowsTheDatabaseDirectly) {
     SetCurrentLayouts(L"", group_);
     StartAct(L"[ACT]\ndatabase=" + db_ + L"\n");
-    std::wstring example = Quoted(QuendelhofExe()) + L" " + ShortPath(db_) + L"," +
-                           ShortPath(group_);
+    std::wstring example =
+        Quoted(QuendelhofExe()) + L" " + ShortPath(db_) + L"," + ShortPath(group_);
     ExpectRun(RunRaw(QuendelhofExe(), InfoRun(), {Button::Ok}), kErledigt,
               {Informationen(example)});
     EXPECT_EQ(ReadClipboardText(), std::optional<std::wstring>(example));

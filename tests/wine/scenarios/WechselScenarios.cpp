@@ -35,9 +35,11 @@ TEST_F(WechselScenario, RunningActClosesWritesTheLayoutsAndOpens) {
     StartAct(kActRunning);
     ExpectRun(Run(Argument()), kErledigt, {});
     StopAct();
-    EXPECT_EQ(Act().Journal(),
-              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                      Connected({L"App.GetOpenDBName()"}), CloseAndOpen(), {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       CloseAndOpen(),
+                                       {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
     EXPECT_NE(Act().FinalState().find(L"database=" + db_ + L"\n"), std::wstring::npos)
         << "ACT! has not opened the database:\n"
@@ -49,12 +51,14 @@ TEST_F(WechselScenario, WithoutLayoutsNothingIsWrittenAndTheDatabaseIsOpened) {
     ExpectRun(Run(db_), kErledigt, {});
     StopAct();
     // No database open: nothing to close.
-    EXPECT_EQ(Act().Journal(),
-              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                      Connected({L"App.GetOpenDBName()"}), Connected({L"App.GetOpenDBName()"}),
-                      Connected({L"call App.OpenDB(BSTR& " + Quoted(db_) + L")",
-                                 L"layouts none none"}),
-                      {L"stopped"}}));
+    EXPECT_EQ(
+        Act().Journal(),
+        Joined({StandinStart(),
+                Connected({L"App.GetVersion(I2 1)"}),
+                Connected({L"App.GetOpenDBName()"}),
+                Connected({L"App.GetOpenDBName()"}),
+                Connected({L"call App.OpenDB(BSTR& " + Quoted(db_) + L")", L"layouts none none"}),
+                {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
@@ -74,9 +78,11 @@ TEST_F(WechselScenario, SameDatabaseOpenAnsweredYesIsReopened) {
     StartAct(L"[ACT]\ndatabase=" + UpperCase(db_) + L"\n");
     ExpectRun(Run(Argument(), {Button::Yes}), kErledigt, {Wiederholen(db_)});
     StopAct();
-    EXPECT_EQ(Act().Journal(),
-              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                      Connected({L"App.GetOpenDBName()"}), CloseAndOpen(), {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       CloseAndOpen(),
+                                       {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
 }
 
@@ -84,19 +90,21 @@ TEST_F(WechselScenario, SameDatabaseOpenAnsweredNoChangesNothing) {
     StartAct(L"[ACT]\ndatabase=" + db_ + L"\n");
     ExpectRun(Run(Argument(), {Button::No}), kAngehalten, {Wiederholen(db_)});
     StopAct();
-    EXPECT_EQ(Act().Journal(),
-              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                      Connected({L"App.GetOpenDBName()"}), {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
 TEST_F(WechselScenario, WrongVersionIsRefused) {
     StartAct(L"[ACT]\nversion=5.1\ndatabase=C:\\ACT\\Alt.dbf\n");
-    ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten,
-              {{L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6", BoxIcon::Information}});
+    ExpectRun(
+        Run(Argument(), {Button::Ok}), kAngehalten,
+        {{L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6", BoxIcon::Information}});
     StopAct();
-    EXPECT_EQ(Act().Journal(), Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                                       {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(),
+              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}), {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
@@ -107,10 +115,12 @@ TEST_F(WechselScenario, FailingCloseShowsBothMessagesAndStops) {
                 L"Die Datenbank konnte nicht geschlossen werden."},
                {L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden."}});
     StopAct();
-    EXPECT_EQ(Act().Journal(),
-              Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
-                      Connected({L"App.GetOpenDBName()"}), Connected({L"App.GetOpenDBName()"}),
-                      Connected({L"App.CloseDB()"}), {L"stopped"}}));
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       Connected({L"App.CloseDB()"}),
+                                       {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
@@ -121,7 +131,8 @@ TEST_F(WechselScenario, ErrorRaisedByActEndsTheRunWithTheErrorBox) {
     StopAct();
     // The error passes out of the operation: the release comes when the run ends.
     Lines journal = Act().Journal();
-    Lines head = Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}),
+    Lines head = Joined({StandinStart(),
+                         Connected({L"App.GetVersion(I2 1)"}),
                          {L"create App", L"App.GetOpenDBName()"}});
     ASSERT_GE(journal.size(), head.size());
     EXPECT_EQ(Lines(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(head.size())),

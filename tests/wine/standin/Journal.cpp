@@ -19,8 +19,8 @@ platform::Text LayoutSetting(const wchar_t* name) {
     }
     std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
     size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buffer.data(),
-                     &size) != ERROR_SUCCESS) {
+    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
+        ERROR_SUCCESS) {
         return L"none";
     }
     return L"\"" + platform::Text(buffer.data()) + L"\"";
@@ -34,8 +34,7 @@ Journal::Journal(const platform::actmodel::ActModel& model, const std::filesyste
 void Journal::Flush() {
     const auto& entries = model_.State().journal;
     for (; written_ < entries.size(); ++written_) {
-        out_ << platform::ToUtf8(platform::actmodel::RenderJournalEntry(entries[written_]))
-             << '\n';
+        out_ << platform::ToUtf8(platform::actmodel::RenderJournalEntry(entries[written_])) << '\n';
     }
     out_.flush();
 }

@@ -21,9 +21,9 @@ inline constexpr wchar_t kStatusClsidText[] = L"{91259728-BF5D-45DD-98A2-8DFC611
 inline constexpr wchar_t kStatusProgId[] = L"Quendelhof.TestStatus";
 
 // Files in the folder of the stand-in's executable.
-inline constexpr wchar_t kSetupFile[] = L"act.ini";       // read at the start (optional)
-inline constexpr wchar_t kJournalFile[] = L"journal.txt";  // UTF-8, one line per entry
-inline constexpr wchar_t kReadyFile[] = L"ready.txt";      // "<process id> <window handle>"
+inline constexpr wchar_t kSetupFile[] = L"act.ini";         // read at the start (optional)
+inline constexpr wchar_t kJournalFile[] = L"journal.txt";   // UTF-8, one line per entry
+inline constexpr wchar_t kReadyFile[] = L"ready.txt";       // "<process id> <window handle>"
 inline constexpr wchar_t kFinalStateFile[] = L"state.ini";  // the state at the end, act.ini form
 
 }  // namespace standin

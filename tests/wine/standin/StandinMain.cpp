@@ -79,9 +79,9 @@ HWND MakeMainWindow(HINSTANCE instance, const platform::actmodel::MainWindow& se
     if (RegisterClassW(&windowClass) == 0) {
         return nullptr;
     }
-    HWND window = CreateWindowExW(0, settings.className.c_str(), settings.caption.c_str(),
-                                  WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr, nullptr,
-                                  instance, nullptr);
+    HWND window =
+        CreateWindowExW(0, settings.className.c_str(), settings.caption.c_str(),
+                        WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr, nullptr, instance, nullptr);
     if (window != nullptr && settings.visible) {
         ShowWindow(window, settings.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
     }

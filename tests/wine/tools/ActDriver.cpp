@@ -37,10 +37,8 @@ Text Number(std::int32_t value) {
 
 const std::map<Text, Operation>& Operations() {
     static const std::map<Text, Operation> operations = {
-        {L"ACTgestartet",
-         [](clACTApplication& act, const std::vector<Text>&) {
-             return Number(act.ACTgestartet());
-         }},
+        {L"ACTgestartet", [](clACTApplication& act,
+                             const std::vector<Text>&) { return Number(act.ACTgestartet()); }},
         {L"ACTDatenbank",
          [](clACTApplication& act, const std::vector<Text>&) { return act.ACTDatenbank(); }},
         {L"ACTVersion",
@@ -49,10 +47,8 @@ const std::map<Text, Operation>& Operations() {
          [](clACTApplication& act, const std::vector<Text>&) {
              return Number(act.aktuellerViewTyp());
          }},
-        {L"CloseDatenbank",
-         [](clACTApplication& act, const std::vector<Text>&) {
-             return Number(act.CloseDatenbank());
-         }},
+        {L"CloseDatenbank", [](clACTApplication& act,
+                               const std::vector<Text>&) { return Number(act.CloseDatenbank()); }},
         {L"OpenDatenbank",
          [](clACTApplication& act, const std::vector<Text>& args) {
              return platform::IsEmpty(act.OpenDatenbank(args.at(0))) ? Text(L"empty")

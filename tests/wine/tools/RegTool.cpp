@@ -135,11 +135,6 @@ bool RegImport(const std::wstring& text, RegView view) {
     return imported;
 }
 
-bool RegDeleteTree(const std::wstring& key, RegView view) {
-    Reg(L"delete \"" + key + L"\" /f", view);
-    return Reg(L"query \"" + key + L"\"", view) == 1;
-}
-
 std::optional<std::map<std::wstring, std::wstring>> RegExportStrings(const std::wstring& key,
                                                                      RegView view) {
     std::wstring file = TempFile(L"exp");

@@ -22,9 +22,6 @@ int Reg(const std::wstring& arguments, RegView view = RegView::Native);
 // "reg import"; true on success.
 bool RegImport(const std::wstring& text, RegView view = RegView::Native);
 
-// Removes a key with everything below it; true when it is gone (also when it never was).
-bool RegDeleteTree(const std::wstring& key, RegView view = RegView::Native);
-
 // The string values of a key as "reg export" writes them (names to texts, the default value
 // under "@"); nothing when the key cannot be exported (it does not exist).
 std::optional<std::map<std::wstring, std::wstring>> RegExportStrings(

@@ -22,8 +22,8 @@ std::string Narrow(const std::wstring& text) {
 }
 
 std::wstring Widen(const std::string& bytes) {
-    int needed = MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()),
-                                     nullptr, 0);
+    int needed =
+        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
     std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
                         needed);
@@ -135,9 +135,8 @@ bool StandinAct::WaitUntilReady(DWORD timeLimitMs) {
         if (ready >> processId >> window) {
             window_ = reinterpret_cast<HWND>(static_cast<UINT_PTR>(window));
             if (!process_.Valid()) {
-                process_.Reset(
-                    OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION,
-                                FALSE, processId));
+                process_.Reset(OpenProcess(
+                    SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE, processId));
                 exitCode_ = STILL_ACTIVE;
             }
             return process_.Valid();
@@ -207,9 +206,9 @@ bool RegisterStandinClasses(const std::wstring& serverExe) {
         return true;
     }
     std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
-    for (auto [progId, clsid] : {std::pair{standin::kApplicationProgId,
-                                           standin::kApplicationClsidText},
-                                 std::pair{standin::kStatusProgId, standin::kStatusClsidText}}) {
+    for (auto [progId, clsid] :
+         {std::pair{standin::kApplicationProgId, standin::kApplicationClsidText},
+          std::pair{standin::kStatusProgId, standin::kStatusClsidText}}) {
         text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\" + std::wstring(progId) +
                 L"\\CLSID]\r\n@=\"" + clsid + L"\"\r\n";
         text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\" + std::wstring(clsid) +
