@@ -318,14 +318,6 @@ std::optional<RegFileValue> ParseValue(const Text& line) {
     return value;
 }
 
-Text Folded(const Text& text) {
-    Text folded = text;
-    for (wchar_t& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
 }  // namespace
 
 std::string WriteRegFile(const std::vector<RegFileKey>& keys) {
@@ -362,7 +354,7 @@ std::vector<RegFileKey> ReadRegFile(std::string_view text) {
                 continue;
             }
             Text path = line.substr(1, close - 1);
-            auto [entry, added] = keyIndex.try_emplace(Folded(path), keys.size());
+            auto [entry, added] = keyIndex.try_emplace(FoldedText(path), keys.size());
             if (added) {
                 keys.push_back({path, {}});
             }
@@ -377,7 +369,8 @@ std::vector<RegFileKey> ReadRegFile(std::string_view text) {
             continue;
         }
         std::vector<RegFileValue>& values = keys[*current].values;
-        auto [slot, added] = valueIndex.try_emplace({*current, Folded(value->name)}, values.size());
+        auto [slot, added] =
+            valueIndex.try_emplace({*current, FoldedText(value->name)}, values.size());
         if (added) {
             values.push_back(std::move(*value));
         } else {
