@@ -13,6 +13,7 @@ void ResetDesktop() {
     ResetAutomation();
     ResetMessages();
     ResetClipboard();
+    ResetRegionalSettings();
 }
 
 }  // namespace platform::sim
