@@ -1,5 +1,6 @@
 #include "clACTApplication.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <string>
@@ -31,6 +32,7 @@ constexpr std::int16_t kVersionKind = 1;
 constexpr std::int16_t kContactIdField = 1;
 constexpr std::int16_t kGroupNameField = 25;
 constexpr std::size_t kIdWidth = 12;
+constexpr std::int32_t kListReserveLimit = 1 << 21;
 
 std::int32_t Warn(const Text& text, std::uint32_t buttons) {
     return platform::ShowMessageBox(text, QUENDELHOF_PRODUCT_NAME_W,
@@ -166,6 +168,11 @@ Text clACTApplication::getIDsAktuelleSuche(const platform::ObjectRef& Status) {
         platform::DoEvents();
         std::int32_t count =
             platform::VariantToLong(objContactView->Invoke(L"GetCount", CallKind::MethodOrGet, {}));
+        if (count > 0) {
+            // Room for the identifiers as ACT! gives them, so that a long list is not copied
+            // again and again while it grows; a count beyond reason only gets a part of it.
+            list.reserve(static_cast<std::size_t>(std::min(count, kListReserveLimit)) * kIdWidth);
+        }
         Text decimalSeparator;
         // 64 bits, so that a count of the largest 32-bit number ends the loop.
         for (std::int64_t i = 1; i <= count; ++i) {

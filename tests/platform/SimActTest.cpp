@@ -233,14 +233,6 @@ TEST_F(SimActTest, ContactsReplacedDirectlyAreFoundUnderTheirNewIds) {
     EXPECT_TRUE(platform::IsEmpty(Get(view, L"GetField", {Argument::I2(1)})));
 }
 
-TEST_F(SimActTest, OfContactsWithTheSameIdTheFirstCounts) {
-    sim::Act().AddContact(L"K1", {{2, L"erster"}});
-    sim::Act().AddContact(L"K1          ", {{2, L"zweiter"}});
-    ObjectRef view = View(1);
-    view->Invoke(L"MoveNext", CallKind::Method, {});
-    EXPECT_EQ(platform::VariantToText(Get(view, L"GetField", {Argument::I4Ref(2)})), L"erster");
-}
-
 TEST_F(SimActTest, ContactAndGroupFromBothSidesOfTheMembership) {
     sim::Act().AddContact(L"K1");
     sim::Act().AddContact(L"K2");

@@ -120,10 +120,10 @@ class Arguments {
 };
 
 // Finds records by their padded identifier without walking the list, so that a walk over a
-// lookup stays linear in its length. Tests may change the records directly; the index is built
-// again when the number of records changed, or when it misses or points at a record whose
-// identifier is no longer the one wanted (at most once per call, see BeginCall). Among records
-// with the same identifier the first one counts.
+// lookup in another order than the records' stays linear in its length. Tests may change the
+// records directly; the index is built again when the number of records changed, or when it
+// misses or points at a record whose identifier is no longer the one wanted (at most once per
+// call, see BeginCall). Among records with the same identifier the first one counts.
 template <typename Record>
 class IdIndex {
   public:
@@ -177,8 +177,17 @@ struct Cursor {
     std::size_t& position;
     IdIndex<Record>& index;
 
+    // The record at the lookup's position. A lookup of all records has them in the records'
+    // order, so the record at the same place is tried first: identifiers are unique in ACT!.
     Record* Current() const {
-        return position < lookup.size() ? index.Find(records, lookup[position]) : nullptr;
+        if (position >= lookup.size()) {
+            return nullptr;
+        }
+        const Text& id = lookup[position];
+        if (position < records.size() && SamePaddedId(records[position].id, id)) {
+            return &records[position];
+        }
+        return index.Find(records, id);
     }
     void LookupAll() const {
         lookup.clear();
@@ -247,12 +256,17 @@ class ModelObject final : public AutomationObject {
         if (canonical.empty()) {
             throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
         }
-        Text key = Text(ObjectName(kind_)) + L"." + Text(canonical);
-        RaiseFaultOf(key);
+        bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty();
+        Text key = knobsSet ? Text(ObjectName(kind_)) + L"." + Text(canonical) : Text();
+        if (knobsSet) {
+            RaiseFaultOf(key);
+        }
         Variant result = Perform(canonical, Arguments(args));
-        auto overridden = state_->resultOverrides.find(key);
-        if (overridden != state_->resultOverrides.end()) {
-            result = overridden->second;
+        if (knobsSet) {
+            auto overridden = state_->resultOverrides.find(key);
+            if (overridden != state_->resultOverrides.end()) {
+                result = overridden->second;
+            }
         }
         return result;
     }

@@ -122,4 +122,7 @@ struct ActState {
 // The identifier padded with blanks to kIdWidth (longer ones stay as they are).
 Text PaddedId(const Text& id);
 
+// Whether the two identifiers are the same once padded (without making the padded forms).
+bool SamePaddedId(const Text& a, const Text& b);
+
 }  // namespace platform::actmodel
