@@ -23,27 +23,49 @@ class clACTApplication {
     platform::TruthValue ACTgestartet();
     // The full path of the database ACT! has open; "" when ACT! is not running.
     platform::Text ACTDatenbank();
+    // The identifier of ACT!'s current group; "" when ACT! is not running.
     platform::Text AktuelleGruppenID();
+    // The identifier of ACT!'s current contact; "" when ACT! is not running.
     platform::Text AktuelleKontaktID();
+    // The number of the current field of ACT!'s active view; 0 when there is none to be had.
     std::int32_t AktuelleFeldID();
-    platform::Text getIDsAktuelleSuche();
-    platform::Text getIDsAktuelleSuche(platform::ObjectRef& Status);
+    // The identifiers of the contacts of ACT!'s current lookup, joined without separator. When
+    // Status refers to an object, its default property shows the progress after every contact.
+    // The caller's reference is read, never replaced: a message handler that sets it to nothing
+    // during the walk ends the progress display.
+    platform::Text getIDsAktuelleSuche(const platform::ObjectRef& Status = platform::ObjectRef());
+    // Writes a field of the current contact ("kontakt", "contact") or group ("gruppe",
+    // "gruppen", "group", "groups"); any other word is warned about and taken as a contact.
+    // True when ACT! was reached, whatever ACT! made of the value.
     platform::TruthValue setFeldwert(platform::Text Feldtyp, std::int32_t FeldID,
                                      platform::Text Wert);
     platform::Text getBenutzerID();
     platform::Text AktuellerBenutzerName();
+    // Reads a field of the current contact or group; field type words as for setFeldwert.
     platform::Text getFeldwert(platform::Text Feldtyp, std::int32_t FeldID);
+    // Makes the identifier list (as getIDsAktuelleSuche gives it) ACT!'s current lookup.
     platform::TruthValue bildeKontaktSuche(platform::Text UniqueIDs);
     platform::TruthValue neuerKontakt();
+    // Moves to the contact over all contacts. An identifier of more than 12 characters is
+    // refused with failure 5.
     platform::TruthValue gehezuKonatkt(platform::Text UniqueID);
+    // Adds ACT!'s current contact to the group with this identifier (at most 12 characters,
+    // else failure 5).
     platform::TruthValue ordneKonatktzuGruppe(platform::Text UniqueID);
+    // Whether a group has exactly this name (case and blanks count).
     platform::TruthValue GroupExist(platform::Text Gruppenname);
     platform::TruthValue ShowGroupByName(platform::Text Gruppenname, std::int32_t Lookup);
+    // Moves to the group with this identifier (at most 12 characters, else failure 5), after
+    // looking up all groups when Lookupall_vorweg is true (-1).
     platform::TruthValue ShowGroupByUniqueID(platform::Text UniqueID,
                                              platform::TruthValue Lookupall_vorweg);
     platform::TruthValue DeleteCurrentGroup();
+    // Creates a group and names it; a failed creation leaves the name unset.
     platform::TruthValue AddGroup(platform::Text Gruppenname);
+    // Adds the contact with this identifier (at most 12 characters, else failure 5) to ACT!'s
+    // current group.
     platform::TruthValue AddGroupMember(platform::Text UniqueID);
+    // Brings the named tab of ACT!'s group window to the front.
     platform::TruthValue ShowGroupRegister(platform::Text Registername);
     // ACT!'s version text as ACT! gives it; "" when ACT! is not running.
     platform::Text ACTVersion();
@@ -75,6 +97,11 @@ class clACTApplication {
     platform::TruthValue GetActiveView();
     platform::TruthValue GetContactView();
     platform::TruthValue GetGroupView();
+
+    // Warns about a field type word that names no view, then fetches the view the word names
+    // (the contact view for a word that names none). Gives the field that holds the view, or
+    // no field when the view could not be had.
+    platform::ObjectRef* FetchFieldView(const platform::Text& Feldtyp);
 
     // The retry loop of the three view procedures: fetch into field until ACT! delivers or the
     // user gives up.

@@ -204,4 +204,55 @@ TEST_F(SimActTest, ObjectsOutliveAResetOfTheDesktop) {
     EXPECT_TRUE(sim::Act().JournalLines().empty());
 }
 
+TEST_F(SimActTest, WithRecordingOffNothingIsKeptButTheLastStatusText) {
+    Act().recording = false;
+    ObjectRef view = View(1);
+    ObjectRef status = sim::Act().CreateStatusObject();
+    status->PutDefault(Text(L"eins"));
+    status->PutDefault(Text(L"zwei"));
+    view.reset();
+    EXPECT_TRUE(sim::Act().JournalLines().empty());
+    EXPECT_TRUE(Act().statusTexts.empty());
+    EXPECT_EQ(Act().statusWrites, 2u);
+    EXPECT_EQ(Act().lastStatusText, L"zwei");
+}
+
+TEST_F(SimActTest, ContactsReplacedDirectlyAreFoundUnderTheirNewIds) {
+    sim::Act().AddContact(L"K1", {{2, L"Meier"}});
+    sim::Act().AddContact(L"K2", {{2, L"Schulz"}});
+    ObjectRef view = View(1);
+    EXPECT_EQ(platform::VariantToText(Get(view, L"GetField", {Argument::I4Ref(2)})), L"Meier");
+    // Same number of records, other identifiers and values.
+    Act().contacts = {{L"K7", {{2, L"Wagner"}}}, {L"K8", {{2, L"Becker"}}}};
+    Act().contactLookup = {L"K8", L"K7"};
+    EXPECT_EQ(platform::VariantToText(Get(view, L"GetField", {Argument::I4Ref(2)})), L"Becker");
+    Act().contacts[1].id = L"K9";
+    Act().contactLookup = {L"K9"};
+    EXPECT_EQ(platform::VariantToText(Get(view, L"GetField", {Argument::I2(1)})), L"K9          ");
+    Act().contactLookup = {L"K8"};
+    EXPECT_TRUE(platform::IsEmpty(Get(view, L"GetField", {Argument::I2(1)})));
+}
+
+TEST_F(SimActTest, ContactAndGroupFromBothSidesOfTheMembership) {
+    sim::Act().AddContact(L"K1");
+    sim::Act().AddContact(L"K2");
+    sim::Act().AddGroup(L"G1", L"Kunden");
+    ObjectRef contacts = View(1);
+    EXPECT_EQ(platform::VariantToLong(
+                  Get(contacts, L"AddContactToGroup", {Argument::StrRef(L"G1          ")})),
+              0);
+    EXPECT_EQ(
+        platform::VariantToLong(Get(contacts, L"AddContactToGroup", {Argument::StrRef(L"G2")})), 1);
+    ObjectRef groups = View(3);
+    EXPECT_EQ(platform::VariantToLong(
+                  Get(groups, L"AddMemberToGroup", {Argument::StrRef(L"K2          ")})),
+              0);
+    EXPECT_EQ(platform::VariantToLong(Get(groups, L"AddMemberToGroup", {Argument::StrRef(L"K1")})),
+              0);
+    EXPECT_EQ(Act().groups[0].members, (std::vector<Text>{L"K1", L"K2"}));
+    EXPECT_EQ(platform::VariantToLong(Get(groups, L"SetActiveTab", {Argument::StrRef(L"Notizen")})),
+              0);
+    EXPECT_EQ(Act().activeGroupTab, L"Notizen");
+}
+
 }  // namespace

@@ -12,12 +12,6 @@ namespace {
 namespace sim = platform::sim;
 using platform::Text;
 
-const Text kKunden = L"C:\\ACT\\Daten\\Kunden.dbf";
-const Text kNeu = L"C:\\ACT\\Daten\\Neu.dbf";
-const Text kKontakt = L"C:\\ACT\\Layouts\\Kontakt.cly";
-const Text kGruppe = L"C:\\ACT\\Layouts\\Gruppe.gly";
-const Text kAlles = kNeu + L"," + kKontakt + L"," + kGruppe;
-
 class DatenbankwechselTest : public testsupport::WechselTestBasis {
   protected:
     // Notes at every message dispatch whether the contact layout is in the registry yet, so

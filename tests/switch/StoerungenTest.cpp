@@ -15,10 +15,6 @@ namespace {
 namespace sim = platform::sim;
 using platform::Text;
 
-const Text kNeu = L"C:\\ACT\\Daten\\Neu.dbf";
-const Text kKontakt = L"C:\\ACT\\Layouts\\Kontakt.cly";
-const Text kGruppe = L"C:\\ACT\\Layouts\\Gruppe.gly";
-const Text kAlles = kNeu + L"," + kKontakt + L"," + kGruppe;
 const Text kAlteGruppe = L"C:\\Alt\\Gruppe.gly";
 const Text kAlterKontakt = L"C:\\Alt\\Kontakt.cly";
 

@@ -20,6 +20,14 @@ class WechselTestBasis : public SimDesktopTest {
     inline static const Text kLayoutKey = L"Software\\Symantec\\ACT!\\Layout";
     inline static const Text kInstallKey = L"SOFTWARE\\Symantec\\ACT!\\Install\\5.0";
 
+    // The files that SetUp makes on drive C:, and a command line naming the second database
+    // with both layouts.
+    inline static const Text kKunden = L"C:\\ACT\\Daten\\Kunden.dbf";
+    inline static const Text kNeu = L"C:\\ACT\\Daten\\Neu.dbf";
+    inline static const Text kKontakt = L"C:\\ACT\\Layouts\\Kontakt.cly";
+    inline static const Text kGruppe = L"C:\\ACT\\Layouts\\Gruppe.gly";
+    inline static const Text kAlles = kNeu + L"," + kKontakt + L"," + kGruppe;
+
     void SetUp() override {
         SimDesktopTest::SetUp();
         platform::sim::MapDrive(L'C', Folder() / "c");

@@ -24,7 +24,10 @@
 // Views share ACT!'s current lookups and positions. Identifiers come out padded with blanks to
 // 12 characters and are compared in that form; CreateLookup reads its list in pieces of 12.
 // Members that report success give the 32-bit 0, failure 1; GetField of a position past the
-// end gives an empty value.
+// end gives an empty value. AddContactToGroup adds the current contact to the group of the
+// given identifier, AddMemberToGroup the contact of the given identifier to the current group.
+// Finding a record by its identifier takes constant time, so walks over a million contacts stay
+// linear; for such runs ActState::recording switches the journal off.
 #pragma once
 
 #include <memory>

@@ -2,8 +2,10 @@
 
 #include <algorithm>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "platform/Failure.h"
 
@@ -34,26 +36,33 @@ const wchar_t* ObjectName(ObjectKind kind) {
     return L"?";
 }
 
-std::vector<std::wstring_view> MembersOf(ObjectKind kind) {
+std::span<const std::wstring_view> MembersOf(ObjectKind kind) {
+    static constexpr std::wstring_view kApplication[] = {
+        L"Views",   L"GetOpenDBName", L"GetVersion",        L"OpenDB",
+        L"CloseDB", L"GetUserId",     L"GetCurrentUserName"};
+    static constexpr std::wstring_view kViewCollection[] = {L"GetActive", L"Create"};
+    static constexpr std::wstring_view kActiveView[] = {L"Type", L"CurrentFieldId"};
+    static constexpr std::wstring_view kContactView[] = {
+        L"GetCurrentID", L"GetCount", L"GetField",         L"SetField",
+        L"MoveFirst",    L"MoveNext", L"LookupAll",        L"AddNewContact",
+        L"CreateLookup", L"GoTo",     L"AddContactToGroup"};
+    static constexpr std::wstring_view kGroupView[] = {
+        L"GetCurrentID", L"GetCount",         L"GetField",      L"SetField", L"MoveFirst",
+        L"MoveNext",     L"LookupAll",        L"LookupFieldEx", L"GoTo",     L"DeleteGroupFast",
+        L"AddNew",       L"AddMemberToGroup", L"SetActiveTab"};
     switch (kind) {
         case ObjectKind::Application:
-            return {L"Views",   L"GetOpenDBName", L"GetVersion",        L"OpenDB",
-                    L"CloseDB", L"GetUserId",     L"GetCurrentUserName"};
+            return kApplication;
         case ObjectKind::ViewCollection:
-            return {L"GetActive", L"Create"};
+            return kViewCollection;
         case ObjectKind::ActiveView:
-            return {L"Type", L"CurrentFieldId"};
+            return kActiveView;
         case ObjectKind::ContactView:
-            return {L"GetCurrentID", L"GetCount", L"GetField",         L"SetField",
-                    L"MoveFirst",    L"MoveNext", L"LookupAll",        L"AddNewContact",
-                    L"CreateLookup", L"GoTo",     L"AddContactToGroup"};
+            return kContactView;
         case ObjectKind::GroupView:
-            return {L"GetCurrentID", L"GetCount",        L"GetField",  L"SetField",
-                    L"MoveFirst",    L"MoveNext",        L"LookupAll", L"LookupFieldEx",
-                    L"GoTo",         L"DeleteGroupFast", L"AddNew",    L"AddMemberToGroup",
-                    L"SetActiveTab"};
+            return kGroupView;
         case ObjectKind::Status:
-            return {};
+            break;
     }
     return {};
 }
@@ -110,16 +119,55 @@ class Arguments {
     const std::vector<Argument>& args_;
 };
 
+// Finds records by their padded identifier without walking the list, so that a walk over a
+// lookup in another order than the records' stays linear in its length. Tests may change the
+// records directly; the index is built again when the number of records changed, or when it
+// misses or points at a record whose identifier is no longer the one wanted (at most once per
+// call, see BeginCall). Among records with the same identifier the first one counts.
 template <typename Record>
-Record* FindById(std::vector<Record>& records, const Text& id) {
-    Text wanted = PaddedId(id);
-    for (Record& record : records) {
-        if (PaddedId(record.id) == wanted) {
-            return &record;
+class IdIndex {
+  public:
+    // A new call of a member: a miss may build the index again.
+    void BeginCall() { builtInThisCall_ = false; }
+
+    Record* Find(std::vector<Record>& records, const Text& id) {
+        Text wanted = PaddedId(id);
+        if (builtFor_ == records.size()) {
+            if (Record* found = Lookup(records, wanted)) {
+                return found;
+            }
+            if (builtInThisCall_) {
+                return nullptr;
+            }
         }
+        Build(records);
+        return Lookup(records, wanted);
     }
-    return nullptr;
-}
+
+  private:
+    Record* Lookup(std::vector<Record>& records, const Text& wanted) const {
+        auto found = positions_.find(wanted);
+        if (found == positions_.end() || found->second >= records.size() ||
+            PaddedId(records[found->second].id) != wanted) {
+            return nullptr;
+        }
+        return &records[found->second];
+    }
+
+    void Build(const std::vector<Record>& records) {
+        positions_.clear();
+        positions_.reserve(records.size());
+        for (std::size_t i = 0; i < records.size(); ++i) {
+            positions_.try_emplace(PaddedId(records[i].id), i);
+        }
+        builtFor_ = records.size();
+        builtInThisCall_ = true;
+    }
+
+    std::unordered_map<Text, std::size_t> positions_;
+    std::size_t builtFor_ = static_cast<std::size_t>(-1);
+    bool builtInThisCall_ = false;
+};
 
 // A lookup of identifiers with a position, over a list of records.
 template <typename Record>
@@ -127,12 +175,23 @@ struct Cursor {
     std::vector<Record>& records;
     std::vector<Text>& lookup;
     std::size_t& position;
+    IdIndex<Record>& index;
 
+    // The record at the lookup's position. A lookup of all records has them in the records'
+    // order, so the record at the same place is tried first: identifiers are unique in ACT!.
     Record* Current() const {
-        return position < lookup.size() ? FindById(records, lookup[position]) : nullptr;
+        if (position >= lookup.size()) {
+            return nullptr;
+        }
+        const Text& id = lookup[position];
+        if (position < records.size() && SamePaddedId(records[position].id, id)) {
+            return &records[position];
+        }
+        return index.Find(records, id);
     }
     void LookupAll() const {
         lookup.clear();
+        lookup.reserve(records.size());
         for (const Record& record : records) {
             lookup.push_back(record.id);
         }
@@ -175,14 +234,18 @@ class ModelObject final : public AutomationObject {
     ModelObject& operator=(const ModelObject&) = delete;
 
     Variant Invoke(const Text& member, CallKind kind, const std::vector<Argument>& args) override {
-        JournalEntry entry = Entry(JournalEvent::Call);
-        entry.member = member;
-        entry.kind =
-            kind == CallKind::Method ? JournalCallKind::Method : JournalCallKind::MethodOrGet;
-        for (const Argument& argument : args) {
-            entry.args.push_back(Recorded(argument));
+        if (state_->recording) {
+            JournalEntry entry = Entry(JournalEvent::Call);
+            entry.member = member;
+            entry.kind =
+                kind == CallKind::Method ? JournalCallKind::Method : JournalCallKind::MethodOrGet;
+            for (const Argument& argument : args) {
+                entry.args.push_back(Recorded(argument));
+            }
+            state_->journal.push_back(std::move(entry));
         }
-        state_->journal.push_back(std::move(entry));
+        contactIndex_.BeginCall();
+        groupIndex_.BeginCall();
 
         std::wstring_view canonical;
         for (std::wstring_view name : MembersOf(kind_)) {
@@ -193,26 +256,38 @@ class ModelObject final : public AutomationObject {
         if (canonical.empty()) {
             throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
         }
-        Text key = Text(ObjectName(kind_)) + L"." + Text(canonical);
-        RaiseFaultOf(key);
+        bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty();
+        Text key = knobsSet ? Text(ObjectName(kind_)) + L"." + Text(canonical) : Text();
+        if (knobsSet) {
+            RaiseFaultOf(key);
+        }
         Variant result = Perform(canonical, Arguments(args));
-        auto overridden = state_->resultOverrides.find(key);
-        if (overridden != state_->resultOverrides.end()) {
-            result = overridden->second;
+        if (knobsSet) {
+            auto overridden = state_->resultOverrides.find(key);
+            if (overridden != state_->resultOverrides.end()) {
+                result = overridden->second;
+            }
         }
         return result;
     }
 
     void PutDefault(const Variant& value) override {
-        JournalEntry entry = Entry(JournalEvent::Call);
-        entry.kind = JournalCallKind::PutDefault;
-        entry.args.push_back(Recorded(Argument{value, false}));
-        state_->journal.push_back(std::move(entry));
+        if (state_->recording) {
+            JournalEntry entry = Entry(JournalEvent::Call);
+            entry.kind = JournalCallKind::PutDefault;
+            entry.args.push_back(Recorded(Argument{value, false}));
+            state_->journal.push_back(std::move(entry));
+        }
         if (kind_ != ObjectKind::Status) {
             throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
         }
         RaiseFaultOf(L"Status.");
-        state_->statusTexts.push_back(VariantToText(value));
+        Text text = VariantToText(value);
+        ++state_->statusWrites;
+        if (state_->recording) {
+            state_->statusTexts.push_back(text);
+        }
+        state_->lastStatusText = std::move(text);
     }
 
   private:
@@ -224,7 +299,11 @@ class ModelObject final : public AutomationObject {
         return entry;
     }
 
-    void Note(JournalEvent event) { state_->journal.push_back(Entry(event)); }
+    void Note(JournalEvent event) {
+        if (state_->recording) {
+            state_->journal.push_back(Entry(event));
+        }
+    }
 
     void RaiseFaultOf(const Text& key) {
         auto fault = state_->faults.find(key);
@@ -248,9 +327,11 @@ class ModelObject final : public AutomationObject {
     }
 
     Cursor<Contact> Contacts() {
-        return {state_->contacts, state_->contactLookup, state_->contactPosition};
+        return {state_->contacts, state_->contactLookup, state_->contactPosition, contactIndex_};
     }
-    Cursor<Group> Groups() { return {state_->groups, state_->groupLookup, state_->groupPosition}; }
+    Cursor<Group> Groups() {
+        return {state_->groups, state_->groupLookup, state_->groupPosition, groupIndex_};
+    }
 
     Text NewId(const wchar_t* prefix) {
         Text number = std::to_wstring(++state_->idsMade);
@@ -404,17 +485,18 @@ class ModelObject final : public AutomationObject {
             Text list = args.TextAt(0);
             std::vector<Text> lookup;
             for (std::size_t start = 0; start < list.size(); start += kIdWidth) {
-                if (Contact* contact = FindById(s.contacts, list.substr(start, kIdWidth))) {
+                if (Contact* contact =
+                        contactIndex_.Find(s.contacts, list.substr(start, kIdWidth))) {
                     lookup.push_back(contact->id);
                 }
             }
-            s.contactLookup = lookup;
+            s.contactLookup = std::move(lookup);
             s.contactPosition = 0;
             return kDone;
         }
         // AddContactToGroup
         args.Expect(1);
-        Group* group = FindById(s.groups, args.TextAt(0));
+        Group* group = groupIndex_.Find(s.groups, args.TextAt(0));
         Contact* contact = cursor.Current();
         if (group == nullptr || contact == nullptr) {
             return kRefused;
@@ -472,7 +554,7 @@ class ModelObject final : public AutomationObject {
         }
         if (member == L"AddMemberToGroup") {
             args.Expect(1);
-            Contact* contact = FindById(s.contacts, args.TextAt(0));
+            Contact* contact = contactIndex_.Find(s.contacts, args.TextAt(0));
             Group* current = cursor.Current();
             if (contact == nullptr || current == nullptr) {
                 return kRefused;
@@ -492,6 +574,8 @@ class ModelObject final : public AutomationObject {
     std::shared_ptr<ActState> state_;
     ObjectKind kind_;
     int serial_;
+    IdIndex<Contact> contactIndex_;
+    IdIndex<Group> groupIndex_;
 };
 
 }  // namespace

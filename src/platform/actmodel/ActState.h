@@ -94,8 +94,11 @@ struct ActState {
     std::size_t groupPosition = 0;
     Text activeGroupTab;
 
-    // Texts put into the default property of status objects, in order.
+    // Texts put into the default property of status objects: all of them in order (while
+    // recording), how many were put, and the last one.
     std::vector<Text> statusTexts;
+    std::size_t statusWrites = 0;
+    Text lastStatusText;
 
     // Knobs for faults.
     std::map<Text, Fault> faults;        // by "Object.Member", e.g. "App.GetVersion"
@@ -108,13 +111,18 @@ struct ActState {
     std::map<Text, Variant> resultOverrides;  // by "Object.Member": given instead of the
                                               // member's own result, after its effect
 
-    // Every create, release and call, in order.
+    // Every create, release and call, in order, while recording is on. Long runs (a walk over a
+    // million contacts) switch it off; then neither the journal nor statusTexts grow.
     std::vector<JournalEntry> journal;
+    bool recording = true;
     int objectsMade = 0;
     int idsMade = 0;
 };
 
 // The identifier padded with blanks to kIdWidth (longer ones stay as they are).
 Text PaddedId(const Text& id);
+
+// Whether the two identifiers are the same once padded (without making the padded forms).
+bool SamePaddedId(const Text& a, const Text& b);
 
 }  // namespace platform::actmodel

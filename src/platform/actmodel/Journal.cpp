@@ -1,5 +1,7 @@
 #include "ActModel.h"
 
+#include <algorithm>
+
 namespace platform::actmodel {
 
 Text PaddedId(const Text& id) {
@@ -8,6 +10,21 @@ Text PaddedId(const Text& id) {
         padded.append(kIdWidth - padded.size(), L' ');
     }
     return padded;
+}
+
+bool SamePaddedId(const Text& a, const Text& b) {
+    std::size_t length = std::max(a.size(), kIdWidth);
+    if (std::max(b.size(), kIdWidth) != length) {
+        return false;
+    }
+    for (std::size_t i = 0; i < length; ++i) {
+        wchar_t fromA = i < a.size() ? a[i] : L' ';
+        wchar_t fromB = i < b.size() ? b[i] : L' ';
+        if (fromA != fromB) {
+            return false;
+        }
+    }
+    return true;
 }
 
 Text RenderJournalEntry(const JournalEntry& entry) {

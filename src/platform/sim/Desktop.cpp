@@ -16,6 +16,7 @@ void ResetDesktop() {
     ResetAutomation();
     ResetMessages();
     ResetClipboard();
+    ResetRegionalSettings();
 }
 
 }  // namespace platform::sim

@@ -318,14 +318,6 @@ std::optional<RegFileValue> ParseValue(const Text& line) {
     return value;
 }
 
-Text Folded(const Text& text) {
-    Text folded = text;
-    for (wchar_t& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
 }  // namespace
 
 std::string WriteRegFile(const std::vector<RegFileKey>& keys) {
@@ -335,7 +327,8 @@ std::string WriteRegFile(const std::vector<RegFileKey>& keys) {
         if (key.path.empty() || HasLineBreak(key.path)) {
             continue;
         }
-        out += "[" + ToUtf8(key.path) + "]\r\n";
+        out.push_back('[');
+        out.append(ToUtf8(key.path)).append("]\r\n");
         for (const RegFileValue& value : key.values) {
             if (!HasLineBreak(value.name)) {
                 out += ValueLine(value) + "\r\n";
@@ -350,34 +343,36 @@ std::vector<RegFileKey> ReadRegFile(std::string_view text) {
     std::vector<RegFileKey> keys;
     std::map<Text, std::size_t> keyIndex;                            // folded path -> index in keys
     std::map<std::pair<std::size_t, Text>, std::size_t> valueIndex;  // key, folded name -> index
-    std::optional<std::size_t> current;
+    constexpr std::size_t kNoKey = static_cast<std::size_t>(-1);
+    std::size_t current = kNoKey;  // index in keys of the section being read
     for (const Text& line : LogicalLines(Decoded(text))) {
         if (line.empty() || line[0] == L';') {
             continue;
         }
         if (line[0] == L'[') {
-            current.reset();
+            current = kNoKey;
             std::size_t close = line.rfind(L']');
             if (close == Text::npos || close < 2 || line[1] == L'-') {
                 continue;
             }
             Text path = line.substr(1, close - 1);
-            auto [entry, added] = keyIndex.try_emplace(Folded(path), keys.size());
+            auto [entry, added] = keyIndex.try_emplace(FoldedText(path), keys.size());
             if (added) {
                 keys.push_back({path, {}});
             }
             current = entry->second;
             continue;
         }
-        if (!current || (line[0] != L'"' && line[0] != L'@')) {
+        if (current == kNoKey || (line[0] != L'"' && line[0] != L'@')) {
             continue;
         }
         std::optional<RegFileValue> value = ParseValue(line);
         if (!value) {
             continue;
         }
-        std::vector<RegFileValue>& values = keys[*current].values;
-        auto [slot, added] = valueIndex.try_emplace({*current, Folded(value->name)}, values.size());
+        std::vector<RegFileValue>& values = keys[current].values;
+        auto [slot, added] =
+            valueIndex.try_emplace({current, FoldedText(value->name)}, values.size());
         if (added) {
             values.push_back(std::move(*value));
         } else {

@@ -30,22 +30,6 @@ const wchar_t* RootName(Handle32 root) {
     return nullptr;
 }
 
-Text Folded(const Text& text) {
-    Text folded = text;
-    for (wchar_t& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
-// What the system sees of a text handed to an ANSI function: the code page's form, up to the
-// first NUL.
-Text AsSeen(const Text& text) {
-    Text seen = FromAnsi(ToAnsi(text));
-    std::size_t nul = seen.find(L'\0');
-    return nul == Text::npos ? seen : seen.substr(0, nul);
-}
-
 // Splits a key path at its backslashes; a trailing backslash is allowed, an empty part is not.
 std::optional<std::vector<Text>> PartsOf(const Text& subKey) {
     std::vector<Text> parts;
@@ -67,7 +51,7 @@ std::optional<std::vector<Text>> PartsOf(const Text& subKey) {
 // The full path (display form) of a key handle: a root or an open key.
 std::optional<Text> BasePath(Handle32 key) {
     if (const wchar_t* root = RootName(key)) {
-        Registry().keys.try_emplace(Folded(root)).first->second.path = root;
+        Registry().keys.try_emplace(FoldedText(root)).first->second.path = root;
         return Text(root);
     }
     auto open = Registry().openKeys.find(key);
@@ -92,7 +76,7 @@ bool IsProtected(const Text& foldedPath) {
 Text MakeKey(const Text& base, const std::vector<Text>& parts) {
     Text path = base;
     for (std::size_t i = 0; i <= parts.size(); ++i) {
-        Text folded = Folded(path);
+        Text folded = FoldedText(path);
         if (Registry().keys.find(folded) == Registry().keys.end()) {
             Registry().keys[folded].path = path;
         }
@@ -100,7 +84,7 @@ Text MakeKey(const Text& base, const std::vector<Text>& parts) {
             path = Registry().keys[folded].path + L"\\" + parts[i];
         }
     }
-    return Folded(path);
+    return FoldedText(path);
 }
 
 Text JoinedPath(const Text& base, const std::vector<Text>& parts) {
@@ -121,7 +105,7 @@ Handle32 NewHandle(const Text& foldedPath, std::uint32_t access) {
 RegistryKey* OpenedKey(Handle32 key, std::uint32_t neededRight, std::int32_t& error) {
     Text folded;
     if (const wchar_t* root = RootName(key)) {
-        folded = Folded(root);
+        folded = FoldedText(root);
         Registry().keys.try_emplace(folded).first->second.path = root;
     } else {
         auto open = Registry().openKeys.find(key);
@@ -181,7 +165,7 @@ void SetRegistryValue(Handle32 root, const Text& subKey, const Text& valueName, 
         return;
     }
     RegistryKey& key = Registry().keys[MakeKey(rootName, *parts)];
-    key.values[Folded(valueName)] = {valueName, type, std::move(data)};
+    key.values[FoldedText(valueName)] = {valueName, type, std::move(data)};
 }
 
 void SetRegistryText(Handle32 root, const Text& subKey, const Text& valueName, const Text& text) {
@@ -205,11 +189,11 @@ std::optional<RegistryValue> RegistryValueOf(Handle32 root, const Text& subKey,
     if (!path) {
         return std::nullopt;
     }
-    auto key = Registry().keys.find(Folded(*path));
+    auto key = Registry().keys.find(FoldedText(*path));
     if (key == Registry().keys.end()) {
         return std::nullopt;
     }
-    auto value = key->second.values.find(Folded(valueName));
+    auto value = key->second.values.find(FoldedText(valueName));
     if (value == key->second.values.end()) {
         return std::nullopt;
     }
@@ -218,13 +202,13 @@ std::optional<RegistryValue> RegistryValueOf(Handle32 root, const Text& subKey,
 
 bool RegistryKeyExists(Handle32 root, const Text& subKey) {
     std::optional<Text> path = RegistryPath(root, subKey);
-    return path && Registry().keys.count(Folded(*path)) > 0;
+    return path && Registry().keys.count(FoldedText(*path)) > 0;
 }
 
 void ProtectRegistryKey(Handle32 root, const Text& subKey) {
     std::optional<Text> path = RegistryPath(root, subKey);
     if (path) {
-        Registry().protectedKeys.insert(Folded(*path));
+        Registry().protectedKeys.insert(FoldedText(*path));
     }
 }
 
@@ -243,7 +227,7 @@ std::vector<RegistryCall> RegistryCallsOf(const Text& function) {
 
 std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
                            std::uint32_t samDesired, Handle32* result) {
-    Text seenSubKey = sim::AsSeen(subKey);
+    Text seenSubKey = sim::SeenThroughAnsi(subKey);
     sim::RegistryCall call{
         .function = L"RegOpenKeyExA", .key = key, .subKey = seenSubKey, .access = samDesired};
     *result = 0;
@@ -255,7 +239,7 @@ std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t optio
     if (!parts || options != 0) {
         return sim::Noted(call, parts ? sim::kErrorInvalidParameter : sim::kErrorBadPathname);
     }
-    Text folded = sim::Folded(sim::JoinedPath(*base, *parts));
+    Text folded = sim::FoldedText(sim::JoinedPath(*base, *parts));
     if (sim::Registry().keys.find(folded) == sim::Registry().keys.end()) {
         return sim::Noted(call, kErrorFileNotFound);
     }
@@ -270,7 +254,7 @@ std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t optio
 
 std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t* type,
                               std::uint8_t* data, std::uint32_t* dataSize) {
-    Text seenName = sim::AsSeen(valueName);
+    Text seenName = sim::SeenThroughAnsi(valueName);
     sim::RegistryCall call{.function = L"RegQueryValueExA",
                            .key = key,
                            .valueName = seenName,
@@ -284,7 +268,7 @@ std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t
     if (data != nullptr && dataSize == nullptr) {
         return sim::Noted(call, sim::kErrorInvalidParameter);
     }
-    auto found = opened->values.find(sim::Folded(seenName));
+    auto found = opened->values.find(sim::FoldedText(seenName));
     if (found == opened->values.end()) {
         return sim::Noted(call, kErrorFileNotFound);
     }
@@ -314,7 +298,7 @@ std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t
 std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
                              std::uint32_t samDesired, Handle32* result,
                              std::uint32_t* disposition) {
-    Text seenSubKey = sim::AsSeen(subKey);
+    Text seenSubKey = sim::SeenThroughAnsi(subKey);
     sim::RegistryCall call{
         .function = L"RegCreateKeyExA", .key = key, .subKey = seenSubKey, .access = samDesired};
     *result = 0;
@@ -326,7 +310,7 @@ std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t opt
     if (!parts || (options & ~1u) != 0) {
         return sim::Noted(call, parts ? sim::kErrorInvalidParameter : sim::kErrorBadPathname);
     }
-    Text folded = sim::Folded(sim::JoinedPath(*base, *parts));
+    Text folded = sim::FoldedText(sim::JoinedPath(*base, *parts));
     bool exists = sim::Registry().keys.find(folded) != sim::Registry().keys.end();
     bool wantsWrite = (samDesired & sim::kWriteRights) != 0;
     if ((!exists || wantsWrite) && (sim::Registry().refuseWrites || sim::IsProtected(folded))) {
@@ -343,7 +327,7 @@ std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t opt
 
 std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) {
-    Text seenName = sim::AsSeen(valueName);
+    Text seenName = sim::SeenThroughAnsi(valueName);
     sim::RegistryCall call{.function = L"RegSetValueExA",
                            .key = key,
                            .valueName = seenName,
@@ -354,7 +338,7 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
     if (opened == nullptr) {
         return sim::Noted(call, error);
     }
-    if (sim::Registry().refuseWrites || sim::IsProtected(sim::Folded(opened->path))) {
+    if (sim::Registry().refuseWrites || sim::IsProtected(sim::FoldedText(opened->path))) {
         return sim::Noted(call, kErrorAccessDenied);
     }
     if (data == nullptr && size > 0) {
@@ -364,7 +348,7 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
     if (size > 0) {
         bytes.assign(data, data + size);
     }
-    Text folded = sim::Folded(seenName);
+    Text folded = sim::FoldedText(seenName);
     auto existing = opened->values.find(folded);
     Text name = existing == opened->values.end() ? seenName : existing->second.name;
     opened->values[folded] = {name, type, std::move(bytes)};

@@ -27,7 +27,9 @@ std::string Shown(const RegistryValue& value) {
     if (value.type == kRegSz) {
         std::string bytes(value.data.begin(), value.data.end());
         std::size_t nul = bytes.find('\0');
-        return "\"" + ToUtf8(FromAnsi(bytes.substr(0, nul))) + "\"";
+        std::string quoted(1, '"');
+        quoted.append(ToUtf8(FromAnsi(bytes.substr(0, nul)))).push_back('"');
+        return quoted;
     }
     if (value.type == kRegDword && value.data.size() == 4) {
         std::uint32_t number = value.data[0] | (value.data[1] << 8) | (value.data[2] << 16) |

@@ -17,9 +17,7 @@ OptionalText AsSeen(const OptionalText& text) {
     if (!text) {
         return std::nullopt;
     }
-    Text seen = FromAnsi(ToAnsi(*text));
-    std::size_t nul = seen.find(L'\0');
-    return nul == Text::npos ? seen : seen.substr(0, nul);
+    return SeenThroughAnsi(*text);
 }
 
 void ThrowIfAsked() {

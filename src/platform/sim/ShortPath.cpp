@@ -14,23 +14,7 @@ namespace platform {
 
 namespace sim {
 
-namespace {
-
-Text Folded(const Text& text) {
-    Text folded = text;
-    for (wchar_t& c : folded) {
-        c = FoldCase(c);
-    }
-    return folded;
-}
-
-Text AsSeen(const Text& text) {
-    Text seen = FromAnsi(ToAnsi(text));
-    std::size_t nul = seen.find(L'\0');
-    return nul == Text::npos ? seen : seen.substr(0, nul);
-}
-
-}  // namespace
+namespace {}  // namespace
 
 SimulatedShortPaths& ShortPaths() {
     static SimulatedShortPaths shortPaths;
@@ -42,7 +26,7 @@ void ResetShortPaths() {
 }
 
 void SetShortPathName(const Text& longPath, const Text& shortPath) {
-    ShortPaths().shortForms[Folded(AsSeen(longPath))] = shortPath;
+    ShortPaths().shortForms[FoldedText(SeenThroughAnsi(longPath))] = shortPath;
 }
 
 }  // namespace sim
@@ -51,9 +35,9 @@ std::uint32_t GetShortPathNameA(const Text& longPath, char* buffer, std::uint32_
     if (sim::ShortPaths().unreachable) {
         throw Failure(kDllFunctionNotFound, L"Specified DLL function not found");
     }
-    Text seen = sim::AsSeen(longPath);
+    Text seen = sim::SeenThroughAnsi(longPath);
     std::string shortForm;
-    auto mapped = sim::ShortPaths().shortForms.find(sim::Folded(seen));
+    auto mapped = sim::ShortPaths().shortForms.find(sim::FoldedText(seen));
     if (mapped != sim::ShortPaths().shortForms.end()) {
         shortForm = ToAnsi(mapped->second);
     } else {

@@ -12,6 +12,7 @@
 #include "SimMessageBoxes.h"
 #include "SimMessages.h"
 #include "SimProgram.h"
+#include "SimRegionalSettings.h"
 #include "SimRegistry.h"
 #include "SimShell.h"
 #include "SimShortPath.h"

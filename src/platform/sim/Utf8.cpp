@@ -1,5 +1,7 @@
 #include "Utf8.h"
 
+#include "../Ansi.h"
+
 namespace platform::sim {
 
 wchar_t FoldCase(wchar_t c) {
@@ -19,6 +21,20 @@ bool EqualsIgnoringCase(const Text& a, const Text& b) {
         }
     }
     return true;
+}
+
+Text FoldedText(const Text& text) {
+    Text folded = text;
+    for (wchar_t& c : folded) {
+        c = FoldCase(c);
+    }
+    return folded;
+}
+
+Text SeenThroughAnsi(const Text& text) {
+    Text seen = FromAnsi(ToAnsi(text));
+    std::size_t nul = seen.find(L'\0');
+    return nul == Text::npos ? seen : seen.substr(0, nul);
 }
 
 }  // namespace platform::sim

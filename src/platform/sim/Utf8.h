@@ -13,4 +13,11 @@ using platform::ToUtf8;
 wchar_t FoldCase(wchar_t c);
 bool EqualsIgnoringCase(const Text& a, const Text& b);
 
+// The text with every letter folded as FoldCase does, for keys of case-insensitive maps.
+Text FoldedText(const Text& text);
+
+// What the system sees of a text handed to one of its ANSI functions: the code page's form of
+// the text, up to its first NUL.
+Text SeenThroughAnsi(const Text& text);
+
 }  // namespace platform::sim
