@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "act/clACTApplication.h"
+#include "platform/Automation.h"
 #include "platform/Failure.h"
 #include "platform/Utf8.h"
 
@@ -49,6 +50,27 @@ const std::map<Text, Operation>& Operations() {
          }},
         {L"CloseDatenbank", [](clACTApplication& act,
                                const std::vector<Text>&) { return Number(act.CloseDatenbank()); }},
+        {L"getIDsAktuelleSuche",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             // "status": with a progress display of the stand-in's class.
+             platform::ObjectRef status;
+             if (!args.empty() && args[0] == L"status") {
+                 status = platform::CreateAutomationObject(L"Quendelhof.TestStatus");
+             }
+             return act.getIDsAktuelleSuche(status);
+         }},
+        {L"GroupExist",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             return Number(act.GroupExist(args.at(0)));
+         }},
+        {L"AddGroup",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             return Number(act.AddGroup(args.at(0)));
+         }},
+        {L"gehezuKonatkt",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             return Number(act.gehezuKonatkt(args.at(0)));
+         }},
         {L"OpenDatenbank",
          [](clACTApplication& act, const std::vector<Text>& args) {
              return platform::IsEmpty(act.OpenDatenbank(args.at(0))) ? Text(L"empty")
