@@ -16,6 +16,20 @@ std::wstring Widen(const char* text) {
     return result;
 }
 
+// A stand-in ACT! that a broken-off test left behind would make every later test see ACT!
+// running: it is asked to end (it revokes its classes then) before a test starts.
+void CloseLeftoverActWindows() {
+    for (int attempt = 0; attempt < 250; ++attempt) {
+        HWND window = FindWindowW(L"ACT3.0FrameClass", nullptr);
+        if (window == nullptr) {
+            return;
+        }
+        PostMessageW(window, WM_CLOSE, 0, 0);
+        Sleep(20);
+    }
+    ADD_FAILURE() << "a stand-in ACT! of an earlier test does not end";
+}
+
 }  // namespace
 
 std::wstring BuiltFile(const char* linuxPath) {
@@ -37,6 +51,7 @@ std::wstring ShowBoxExe() {
 }
 
 void ScenarioTest::SetUp() {
+    CloseLeftoverActWindows();
     wchar_t temp[MAX_PATH + 1] = {};
     DWORD length = GetTempPathW(MAX_PATH + 1, temp);
     ASSERT_GT(length, 0u);
