@@ -99,20 +99,20 @@ TEST_F(BefehlszeileTest, QuotesAreOrdinaryCharactersOfAPiece) {
     ExpectOnlyBox(L"Die ACT!-Datenbankdatei \"\"K.dbf\"\" wurde nicht gefunden.");
 }
 
-TEST_F(BefehlszeileTest, MissingDatabaseShowsM1AndStopsBeforeTheLayouts) {
+TEST_F(BefehlszeileTest, MissingDatabaseIsReportedAndStopsBeforeTheLayouts) {
     EXPECT_EQ(Pruefe(L"fehlt.dbf,fehlt.cly,fehlt.gly"), platform::kFalse);
     ExpectOnlyBox(L"Die ACT!-Datenbankdatei \"fehlt.dbf\" wurde nicht gefunden.");
     EXPECT_EQ(Zustand().strDatenbank, L"");
 }
 
-TEST_F(BefehlszeileTest, MissingContactLayoutShowsM2AndKeepsTheDatabase) {
+TEST_F(BefehlszeileTest, MissingContactLayoutIsReportedAndKeepsTheDatabase) {
     EXPECT_EQ(Pruefe(L"K.dbf,fehlt.cly,fehlt.gly"), platform::kFalse);
     ExpectOnlyBox(L"Die Kontaktlayoutdatei \"fehlt.cly\" wurde nicht gefunden.");
     EXPECT_EQ(Zustand().strDatenbank, L"K.dbf");
     EXPECT_EQ(Zustand().strGruppenlayout, L"");
 }
 
-TEST_F(BefehlszeileTest, MissingGroupLayoutShowsM4) {
+TEST_F(BefehlszeileTest, MissingGroupLayoutIsReported) {
     EXPECT_EQ(Pruefe(L"K.dbf,L.cly,fehlt.gly"), platform::kFalse);
     ExpectOnlyBox(L"Die Gruppenlayoutdatei \"fehlt.gly\" wurde nicht gefunden.");
     EXPECT_EQ(Zustand().strKontaktlayout, L"L.cly");
