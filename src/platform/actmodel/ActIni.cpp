@@ -65,7 +65,8 @@ std::vector<Text> IdList(const Text& value) {
                 ids.push_back(id);
             }
             id.clear();
-        } else if (c != L' ') {
+        } else if (c != L' ' && c != L'\t' && c != L'\r' && c != L'\n') {
+            // Identifiers hold no white space; what there is of it only separates.
             id.push_back(c);
         }
     }
