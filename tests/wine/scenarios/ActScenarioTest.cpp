@@ -6,17 +6,6 @@ namespace {
 
 const std::wstring kDatabaseKey = L"HKEY_CURRENT_USER\\Software\\Symantec\\ACT!\\Database";
 
-std::wstring Escaped(const std::wstring& text) {
-    std::wstring escaped;
-    for (wchar_t c : text) {
-        if (c == L'\\' || c == L'"') {
-            escaped.push_back(L'\\');
-        }
-        escaped.push_back(c);
-    }
-    return escaped;
-}
-
 }  // namespace
 
 std::wstring StandinExe() {
@@ -96,7 +85,7 @@ void ActScenarioTest::SetInstallDir(const std::wstring& folder) {
         RegImport(L"Windows Registry Editor Version 5.00\r\n\r\n"
                   L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Symantec\\ACT!\\Install\\5.0]\r\n"
                   L"\"InstallDir\"=\"" +
-                      Escaped(folder) + L"\"\r\n",
+                      RegFileQuoted(folder) + L"\"\r\n",
                   RegView::Bits32));
 }
 
@@ -105,10 +94,10 @@ void ActScenarioTest::SetCurrentLayouts(const std::wstring& contact, const std::
         L"Windows Registry Editor Version 5.00\r\n\r\n"
         L"[HKEY_CURRENT_USER\\Software\\Symantec\\ACT!\\Layout]\r\n";
     if (!contact.empty()) {
-        text += L"\"CurrentContactLayout\"=\"" + Escaped(contact) + L"\"\r\n";
+        text += L"\"CurrentContactLayout\"=\"" + RegFileQuoted(contact) + L"\"\r\n";
     }
     if (!group.empty()) {
-        text += L"\"CurrentGroupLayout\"=\"" + Escaped(group) + L"\"\r\n";
+        text += L"\"CurrentGroupLayout\"=\"" + RegFileQuoted(group) + L"\"\r\n";
     }
     ASSERT_TRUE(RegImport(text));
 }

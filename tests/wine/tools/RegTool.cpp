@@ -6,6 +6,17 @@
 
 namespace winetest {
 
+std::wstring RegFileQuoted(const std::wstring& text) {
+    std::wstring quoted;
+    for (wchar_t c : text) {
+        if (c == L'\\' || c == L'"') {
+            quoted.push_back(L'\\');
+        }
+        quoted.push_back(c);
+    }
+    return quoted;
+}
+
 namespace {
 
 constexpr DWORD kTimeLimitMs = 20000;

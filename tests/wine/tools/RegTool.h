@@ -18,6 +18,9 @@ enum class RegView { Native, Bits32 };
 // ended after a time limit).
 int Reg(const std::wstring& arguments, RegView view = RegView::Native);
 
+// A text as it stands between the quotes of a registry file: backslashes and quotes escaped.
+std::wstring RegFileQuoted(const std::wstring& text);
+
 // Imports a registry file's text ("Windows Registry Editor Version 5.00" and sections) with
 // "reg import"; true on success.
 bool RegImport(const std::wstring& text, RegView view = RegView::Native);

@@ -40,17 +40,6 @@ std::wstring RegistryText(HKEY root, const std::wstring& key) {
     return buffer;
 }
 
-std::wstring Escaped(const std::wstring& text) {
-    std::wstring escaped;
-    for (wchar_t c : text) {
-        if (c == L'\\' || c == L'"') {
-            escaped.push_back(L'\\');
-        }
-        escaped.push_back(c);
-    }
-    return escaped;
-}
-
 }  // namespace
 
 std::wstring ReadUtf8File(const std::wstring& path) {
@@ -212,7 +201,7 @@ bool RegisterStandinClasses(const std::wstring& serverExe) {
         text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\" + std::wstring(progId) +
                 L"\\CLSID]\r\n@=\"" + clsid + L"\"\r\n";
         text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\" + std::wstring(clsid) +
-                L"\\LocalServer32]\r\n@=\"" + Escaped(serverExe) + L"\"\r\n";
+                L"\\LocalServer32]\r\n@=\"" + RegFileQuoted(serverExe) + L"\"\r\n";
     }
     return RegImport(text);
 }
