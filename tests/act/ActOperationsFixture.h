@@ -10,6 +10,7 @@
 #include "act/clACTApplication.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
+#include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 
 namespace acttest {
@@ -48,15 +49,6 @@ class ActOperationsTest : public testsupport::SimDesktopTest {
     }
     static Lines GroupFrame(std::initializer_list<platform::Text> calls) {
         return ViewFrame(3, calls);
-    }
-
-    static std::int32_t FailureNumberOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const platform::Failure& failure) {
-            return failure.Number();
-        }
-        return 0;
     }
 
     clACTApplication act;

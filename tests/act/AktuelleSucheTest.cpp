@@ -8,6 +8,7 @@ namespace {
 using acttest::Lines;
 using platform::ObjectRef;
 using platform::Text;
+using testsupport::FailureNumberOf;
 namespace sim = platform::sim;
 
 class AktuelleSucheTest : public acttest::ActOperationsTest {

@@ -8,6 +8,7 @@ namespace {
 
 using acttest::Lines;
 using platform::Text;
+using testsupport::FailureNumberOf;
 namespace sim = platform::sim;
 
 class KontaktOperationenTest : public acttest::ActOperationsTest {

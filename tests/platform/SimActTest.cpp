@@ -5,6 +5,7 @@
 #include "platform/Automation.h"
 #include "platform/Failure.h"
 #include "platform/TopLevelWindows.h"
+#include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 
 namespace {
@@ -34,24 +35,20 @@ class SimActTest : public testsupport::SimDesktopTest {
         return platform::VariantToObject(
             Get(views, L"Create", {Argument::I2(type), Argument::I2(2)}));
     }
-    static std::int32_t FailureNumberOf(const std::function<void()>& action) {
-        try {
-            action();
-        } catch (const platform::Failure& failure) {
-            return failure.Number();
-        }
-        return 0;
-    }
 };
 
 TEST_F(SimActTest, ActivationFailsWhileActIsNotRunning) {
-    EXPECT_EQ(FailureNumberOf([] { platform::CreateAutomationObject(L"ACTOLE.APPOBJECT"); }), 429);
+    EXPECT_EQ(
+        testsupport::FailureNumberOf([] { platform::CreateAutomationObject(L"ACTOLE.APPOBJECT"); }),
+        429);
     EXPECT_TRUE(sim::Act().JournalLines().empty());
 }
 
 TEST_F(SimActTest, UnknownProgIdFailsAndTheKnownOneIgnoresCase) {
     Act().running = true;
-    EXPECT_EQ(FailureNumberOf([] { platform::CreateAutomationObject(L"Word.Application"); }), 429);
+    EXPECT_EQ(
+        testsupport::FailureNumberOf([] { platform::CreateAutomationObject(L"Word.Application"); }),
+        429);
     EXPECT_NE(platform::CreateAutomationObject(L"actole.appobject"), nullptr);
 }
 
@@ -59,9 +56,12 @@ TEST_F(SimActTest, MemberNamesIgnoreCaseAndUnknownMembersFail) {
     ObjectRef app = App();
     Act().version = L"6.0";
     EXPECT_EQ(platform::VariantToText(Get(app, L"getversion", {Argument::I2(1)})), L"6.0");
-    EXPECT_EQ(FailureNumberOf([&] { Get(app, L"Quit"); }), 438);
-    EXPECT_EQ(FailureNumberOf([&] { Get(app, L"GetVersion"); }), 450);
-    EXPECT_EQ(FailureNumberOf([&] { Get(app, L"OpenDB", {Argument{ObjectRef(), false}}); }), 13);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] { Get(app, L"Quit"); }), 438);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] { Get(app, L"GetVersion"); }), 450);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] {
+                  Get(app, L"OpenDB", {Argument{ObjectRef(), false}});
+              }),
+              13);
 }
 
 TEST_F(SimActTest, OpenAndCloseChangeTheOpenDatabase) {
@@ -94,7 +94,7 @@ TEST_F(SimActTest, ViewsComeBackAsNothingForTheGivenNumberOfCalls) {
               nullptr);
     EXPECT_NE(platform::VariantToObject(Get(views, L"Create", {Argument::I2(3), Argument::I2(2)})),
               nullptr);
-    EXPECT_EQ(FailureNumberOf([&] {
+    EXPECT_EQ(testsupport::FailureNumberOf([&] {
                   Get(views, L"Create", {Argument::I2(2), Argument::I2(2)});
               }),
               platform::kInvalidArgument);
@@ -103,8 +103,8 @@ TEST_F(SimActTest, ViewsComeBackAsNothingForTheGivenNumberOfCalls) {
 TEST_F(SimActTest, FaultWithACountIsRaisedThatOftenOnly) {
     ObjectRef app = App();
     Act().faults[L"App.GetUserId"] = {77, L"gesperrt", 2};
-    EXPECT_EQ(FailureNumberOf([&] { Get(app, L"GetUserId"); }), 77);
-    EXPECT_EQ(FailureNumberOf([&] { Get(app, L"GetUserId"); }), 77);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] { Get(app, L"GetUserId"); }), 77);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] { Get(app, L"GetUserId"); }), 77);
     EXPECT_EQ(platform::VariantToText(Get(app, L"GetUserId")), Act().userId);
 }
 
@@ -178,7 +178,7 @@ TEST_F(SimActTest, JournalShowsKindsOfCallsAndArgumentsAndTheLifeOfObjects) {
 
 TEST_F(SimActTest, ObjectsOtherThanStatusHaveNoDefaultProperty) {
     ObjectRef app = App();
-    EXPECT_EQ(FailureNumberOf([&] { app->PutDefault(Text(L"x")); }), 438);
+    EXPECT_EQ(testsupport::FailureNumberOf([&] { app->PutDefault(Text(L"x")); }), 438);
 }
 
 TEST_F(SimActTest, MainWindowIsOnTheDesktopOnlyWhileActRuns) {
