@@ -22,6 +22,29 @@ wchar_t LowerChar(wchar_t c) {
         }
         return isUpper ? static_cast<wchar_t>(c + 1) : c;
     }
+    // Greek capitals, with and without accents.
+    if ((c >= 0x391 && c <= 0x3A9 && c != 0x3A2)) {
+        return static_cast<wchar_t>(c + 0x20);
+    }
+    if (c == 0x386) {
+        return static_cast<wchar_t>(0x3AC);
+    }
+    if (c >= 0x388 && c <= 0x38A) {
+        return static_cast<wchar_t>(c + 0x25);
+    }
+    if (c == 0x38C) {
+        return static_cast<wchar_t>(0x3CC);
+    }
+    if (c == 0x38E || c == 0x38F) {
+        return static_cast<wchar_t>(c + 0x3F);
+    }
+    // Cyrillic capitals.
+    if (c >= 0x410 && c <= 0x42F) {
+        return static_cast<wchar_t>(c + 0x20);
+    }
+    if (c >= 0x400 && c <= 0x40F) {
+        return static_cast<wchar_t>(c + 0x50);
+    }
     return c;
 }
 

@@ -7,8 +7,8 @@
 
 namespace platform {
 
-// Lower-cases letters of the Latin scripts (ASCII, Latin-1 and Latin Extended-A); other
-// characters stay as they are.
+// Lower-cases the letters of the Latin (ASCII, Latin-1, Latin Extended-A), Greek and Cyrillic
+// alphabets, the scripts of the Windows ANSI code pages; other characters stay as they are.
 Text LowerCase(const Text& text);
 
 // Removes leading and trailing blanks (the space character only).

@@ -49,4 +49,10 @@ TEST(LowerCase, LowersLatinLettersIncludingUmlauts) {
     EXPECT_EQ(platform::LowerCase(L"ß×1"), L"ß×1");
 }
 
+TEST(LowerCase, LowersGreekAndCyrillicLetters) {
+    EXPECT_EQ(platform::LowerCase(L"ΑΘΉΝΑ ΣΌΦΙΑ Ώ"), L"αθήνα σόφια ώ");
+    EXPECT_EQ(platform::LowerCase(L"МОСКВА ЁЛКА ЇЖАК Ђ"), L"москва ёлка їжак ђ");
+    EXPECT_EQ(platform::LowerCase(L"ς ω я"), L"ς ω я");
+}
+
 }  // namespace

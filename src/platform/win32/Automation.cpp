@@ -321,8 +321,10 @@ Variant FromVariant(VARIANT* value) {
         default:
             break;
     }
+    // Other numbers become text in the invariant form ("1.5"), which the program's conversions
+    // read back as numbers whatever the user's regional settings.
     VariantHolder text;
-    if (FAILED(VariantChangeType(text.Get(), value, 0, VT_BSTR))) {
+    if (FAILED(VariantChangeTypeEx(text.Get(), value, LOCALE_INVARIANT, 0, VT_BSTR))) {
         throw StandardFailure(kTypeMismatch);
     }
     BSTR converted = V_BSTR(text.Get());

@@ -8,13 +8,33 @@ namespace platform {
 
 namespace {
 
+// A hidden message-only window that owns the clipboard while the text is put on it: a
+// clipboard emptied without an owner window may refuse the new data.
+class OwnerWindow {
+  public:
+    OwnerWindow()
+        : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr)) {}
+    ~OwnerWindow() {
+        if (window_ != nullptr) {
+            DestroyWindow(window_);
+        }
+    }
+    OwnerWindow(const OwnerWindow&) = delete;
+    OwnerWindow& operator=(const OwnerWindow&) = delete;
+    HWND Get() const { return window_; }
+
+  private:
+    HWND window_;
+};
+
 // Holds the clipboard open for as long as it lives.
 class OpenedClipboard {
   public:
-    OpenedClipboard() {
+    explicit OpenedClipboard(HWND owner) {
         // Another program may hold the clipboard for a moment; try a few times.
         for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-            open_ = OpenClipboard(nullptr) != FALSE;
+            open_ = OpenClipboard(owner) != FALSE;
             if (!open_) {
                 Sleep(20);
             }
@@ -67,7 +87,8 @@ class GlobalText {
 }  // namespace
 
 bool PutTextOnClipboard(const Text& text) {
-    OpenedClipboard clipboard;
+    OwnerWindow owner;  // declared first: the window outlives the open clipboard
+    OpenedClipboard clipboard(owner.Get());
     if (!clipboard.IsOpen() || !EmptyClipboard()) {
         return false;
     }
