@@ -2,9 +2,12 @@
 
 #include <windows.h>
 
+#include <cstddef>
+#include <span>
 #include <vector>
 
 #include "../TextUtil.h"
+#include "../VersionResource.h"
 #include "QuendelhofVersion.h"
 
 namespace platform {
@@ -33,47 +36,23 @@ Text ArgumentText() {
 }
 
 ProgramVersion GetProgramVersion() {
-    // Built-in numbers stand in only if the version resource cannot be read.
-    ProgramVersion version{QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR,
+    // Built-in numbers stand in only if the version resource cannot be read. The resource is
+    // read through the module's own resource section, so that no library outside the known
+    // system libraries is needed for it.
+    ProgramVersion builtIn{QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR,
                            QUENDELHOF_VERSION_REVISION, QUENDELHOF_PRODUCT_NAME_W};
-    Text path = ModulePath();
-    DWORD ignored = 0;
-    DWORD size = GetFileVersionInfoSizeW(path.c_str(), &ignored);
-    if (size == 0) {
-        return version;
+    HMODULE self = GetModuleHandleW(nullptr);
+    HRSRC found = FindResourceW(self, MAKEINTRESOURCEW(VS_VERSION_INFO), RT_VERSION);
+    if (found == nullptr) {
+        return builtIn;
     }
-    std::vector<unsigned char> data(size);
-    if (!GetFileVersionInfoW(path.c_str(), 0, size, data.data())) {
-        return version;
+    DWORD size = SizeofResource(self, found);
+    HGLOBAL loaded = LoadResource(self, found);
+    const void* bytes = loaded != nullptr ? LockResource(loaded) : nullptr;
+    if (bytes == nullptr || size == 0) {
+        return builtIn;
     }
-    VS_FIXEDFILEINFO* fixed = nullptr;
-    UINT fixedLength = 0;
-    if (VerQueryValueW(data.data(), L"\\", reinterpret_cast<void**>(&fixed), &fixedLength) &&
-        fixedLength >= sizeof(VS_FIXEDFILEINFO)) {
-        version.major = HIWORD(fixed->dwFileVersionMS);
-        version.minor = LOWORD(fixed->dwFileVersionMS);
-        version.revision = LOWORD(fixed->dwFileVersionLS);
-    }
-    struct Translation {
-        WORD language;
-        WORD codePage;
-    };
-    Translation* translations = nullptr;
-    UINT translationLength = 0;
-    if (VerQueryValueW(data.data(), L"\\VarFileInfo\\Translation",
-                       reinterpret_cast<void**>(&translations), &translationLength) &&
-        translationLength >= sizeof(Translation)) {
-        wchar_t query[64];
-        wsprintfW(query, L"\\StringFileInfo\\%04x%04x\\ProductName", translations[0].language,
-                  translations[0].codePage);
-        wchar_t* name = nullptr;
-        UINT nameLength = 0;
-        if (VerQueryValueW(data.data(), query, reinterpret_cast<void**>(&name), &nameLength) &&
-            nameLength > 0) {
-            version.productName.assign(name, wcsnlen(name, nameLength));
-        }
-    }
-    return version;
+    return ReadVersionResource(std::span(static_cast<const std::byte*>(bytes), size), builtIn);
 }
 
 Text ProgramFolder() {

@@ -6,11 +6,18 @@
 //
 // RESULTFILE receives one UTF-8 line: "result <value>", or "failure <number> <description>" when
 // an error passed out of the operation. Message boxes of the class are shown as in the program.
+//
+//   qh_actdriver.exe RESULTFILE Absturz Zugriffsverletzung|Terminate
+//
+// faults the program's own code in a way nothing handles (an access violation, or
+// std::terminate as after an exception that leaves a noexcept function); the driver starts as
+// the program does, so this shows what the program's start-up protections do with such a fault.
 #include <objbase.h>
 #include <shellapi.h>
 #include <windows.h>
 
 #include <cstdio>
+#include <exception>
 #include <functional>
 #include <map>
 #include <memory>
@@ -80,6 +87,19 @@ const std::map<Text, Operation>& Operations() {
     return operations;
 }
 
+// Returns only when the kind is unknown.
+int Crash(const Text& kind) {
+    if (kind == L"Zugriffsverletzung") {
+        static int* volatile nowhere = nullptr;
+        *nowhere = 1;
+        return 69;
+    }
+    if (kind == L"Terminate") {
+        std::terminate();
+    }
+    return 68;
+}
+
 bool WriteResult(const Text& file, const Text& line) {
     FILE* out = _wfopen(file.c_str(), L"wb");
     if (out == nullptr) {
@@ -95,6 +115,9 @@ int Drive(const std::vector<Text>& words) {
         return 64;
     }
     const Text& resultFile = words[1];
+    if (words[2] == L"Absturz") {
+        return Crash(words.size() > 3 ? words[3] : Text());
+    }
     auto operation = Operations().find(words[2]);
     if (operation == Operations().end()) {
         WriteResult(resultFile, L"unknown operation " + words[2]);
