@@ -31,7 +31,9 @@ struct WaitPrompt {
 // process at once with the prompt's exit code: nothing of the program runs any more, and
 // nothing that wait holds (a call to another process, say) is touched. When wait returns while
 // the question is open, the question is closed as if Yes had been pressed and the run goes on;
-// there is never more than one box. Whatever wait throws passes on.
+// there is never more than one box. Whatever wait throws passes on. Waits are made by the
+// program's one thread; a wait inside a wait is watched by the outer one. (Should the system
+// refuse the watch its thread, the wait runs unwatched.)
 void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
                  const std::function<void()>& wait);
 
