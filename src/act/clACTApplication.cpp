@@ -6,6 +6,7 @@
 #include <string>
 
 #include "QuendelhofVersion.h"
+#include "act/ACTGeduld.h"
 #include "act/modACTHandle.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
@@ -434,7 +435,7 @@ TruthValue clACTApplication::ConnectACT() {
     if (ACTgestartet() == kFalse) {
         return kFalse;
     }
-    objACT = platform::CreateAutomationObject(kProgId);
+    objACT = ACTGeduld::ErzeugeAnwendung(kProgId);
     platform::DoEvents();
     return platform::ToTruthValue(objACT != nullptr);
 }

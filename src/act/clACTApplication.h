@@ -6,6 +6,8 @@
 // ACT! runs but cannot hand over its objects the user is told, and may be asked to try again.
 // An error raised by ACT! is not caught here: it passes to the caller, and the references taken
 // so far stay in the fields until the next operation (or the end of the object) lets them go.
+// A call that a busy ACT! rejects is made again, and no call waits for ACT! without end
+// (ACTGeduld.h).
 #pragma once
 
 #include <cstdint>

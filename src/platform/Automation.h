@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "Failure.h"
 #include "Types.h"
 #include "Variant.h"
 
@@ -26,6 +27,19 @@ struct Argument {
     static Argument StrRef(Text v) { return {Variant(std::move(v)), true}; }
 };
 
+// The failure of a call that the server refused to take because it is busy (it rejected the
+// call, or asked to be called again later). The call was not carried out and may be made
+// again. Its number and description are those the failure would have without the distinction.
+class ServerBusy : public Failure {
+  public:
+    explicit ServerBusy(const Failure& failure) : Failure(failure) {}
+};
+
+// The number and description of a call that a busy server rejected (RPC_E_CALL_REJECTED).
+inline constexpr std::int32_t kCallRejected = static_cast<std::int32_t>(0x80010001u);
+inline constexpr const wchar_t* kCallRejectedDescription =
+    L"Automation error: Call was rejected by callee";
+
 // An object of an automation server, reached through its dispatch interface.
 class AutomationObject {
   public:
@@ -33,7 +47,8 @@ class AutomationObject {
 
     // Calls the member by name with the arguments in order and returns its result (empty when
     // it gives none). An error raised by the server, or a member the object does not have,
-    // throws a Failure with the server's number and description.
+    // throws a Failure with the server's number and description; a server that is busy throws
+    // ServerBusy.
     virtual Variant Invoke(const Text& member, CallKind kind,
                            const std::vector<Argument>& args) = 0;
 
@@ -42,7 +57,7 @@ class AutomationObject {
 };
 
 // Creates an object from the ProgID on the local machine. Throws a Failure when the server is
-// not registered or cannot be started. Never returns nothing.
+// not registered or cannot be started, ServerBusy when it is busy. Never returns nothing.
 ObjectRef CreateAutomationObject(const Text& progId);
 
 }  // namespace platform

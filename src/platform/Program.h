@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "Types.h"
 
@@ -27,5 +28,8 @@ Text ProgramFolder();
 
 // The running executable's file name without its extension.
 Text ProgramFileName();
+
+// The value of one of the process's environment variables; nothing when it is not set.
+std::optional<Text> EnvironmentVariable(const Text& name);
 
 }  // namespace platform

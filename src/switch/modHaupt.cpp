@@ -1,11 +1,13 @@
 #include "modHaupt.h"
 
+#include "Laufsperre.h"
 #include "QuendelhofVersion.h"
 #include "act/clACTApplication.h"
 #include "modHauptZustand.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
+#include "platform/Waiting.h"
 #include "winservices/ErrorBox.h"
 #include "winservices/clShellExecute.h"
 
@@ -66,10 +68,15 @@ void Zuruecksetzen() {
     detail::Zustand() = Laufzustand();
 }
 
-int Programmlauf() {
+namespace {
+
+// Main, and the error box for a failure that escapes it.
+int LaufMitFehlerbox() {
     try {
         Main();
         return static_cast<int>(detail::Zustand().eLaufergebnis);
+    } catch (const platform::ProcessEnded&) {
+        throw;
     } catch (...) {
         platform::Failure failure = platform::CurrentFailure();
         detail::Zustand().eLaufergebnis = Laufergebnis::Fehler;
@@ -79,6 +86,18 @@ int Programmlauf() {
             // Nothing is left to tell the user with; the exit code says it.
         }
         return static_cast<int>(Laufergebnis::Fehler);
+    }
+}
+
+}  // namespace
+
+int Programmlauf() {
+    try {
+        Laufsperre sperre;
+        return LaufMitFehlerbox();
+    } catch (const platform::ProcessEnded& ende) {
+        detail::Zustand().eLaufergebnis = Laufergebnis::Fehler;
+        return ende.exitCode;
     }
 }
 

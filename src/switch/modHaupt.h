@@ -54,8 +54,10 @@ const Laufzustand& Zustand();
 // Empties the state, as at the start of a process.
 void Zuruecksetzen();
 
-// Runs Main as the whole program does and gives the exit code: a failure that escapes Main is
-// shown in the error box titled with the program's name, and the run ends with code 2.
+// Runs Main as the whole program does and gives the exit code: one run at a time in the
+// session (Laufsperre.h); a failure that escapes Main is shown in the error box titled with the
+// program's name, and the run ends with code 2; a run that the user ended because ACT! or
+// another run did not answer ends with code 2 as well.
 int Programmlauf();
 
 }  // namespace modHaupt

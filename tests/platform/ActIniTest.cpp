@@ -72,6 +72,24 @@ TEST(ActIniTest, KnobsSurviveAWriteAndARead) {
     EXPECT_EQ(Written(again), text);
 }
 
+TEST(ActIniTest, BusyAndSlowKnobsSurviveAWriteAndARead) {
+    ActState state = Read(
+        "[ACT]\nbusy=3000\nbusy.App.CloseDB=never\ndelay.App.OpenDB=1500\n"
+        "delay.App.GetVersion=NEVER\ndelay.App.CloseDB=-5\nbusy.Views.GetActive=bald\n");
+    ASSERT_TRUE(state.busy.has_value());
+    EXPECT_EQ(state.busy->forMs, 3000);
+    ASSERT_EQ(state.busyMembers.size(), 1u);
+    EXPECT_EQ(state.busyMembers.at(L"App.CloseDB").forMs, platform::actmodel::kNever);
+    EXPECT_EQ(state.delays,
+              (std::map<platform::Text, std::int64_t>{
+                  {L"App.GetVersion", platform::actmodel::kNever}, {L"App.OpenDB", 1500}}));
+    std::string text = Written(state);
+    EXPECT_NE(text.find("busy=3000\nbusy.App.CloseDB=never\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("delay.App.GetVersion=never\ndelay.App.OpenDB=1500\n"), std::string::npos)
+        << text;
+    EXPECT_EQ(Written(Read(text)), text);
+}
+
 TEST(ActIniTest, AFaultFromTheFileIsRaisedByTheModel) {
     platform::actmodel::ActModel model;
     std::istringstream in("[ACT]\nrunning=yes\nfault.App.GetVersion=70 Zugriff verweigert\n");

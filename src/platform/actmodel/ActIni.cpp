@@ -89,6 +89,51 @@ std::optional<Fault> FaultOf(const std::string& value) {
 }
 
 const std::string kFaultPrefix = "fault.";
+const std::string kBusyPrefix = "busy.";
+const std::string kDelayPrefix = "delay.";
+
+// Milliseconds, or "never"; nothing for anything else.
+std::optional<std::int64_t> DurationOf(const std::string& value) {
+    if (Lowered(value) == "never") {
+        return kNever;
+    }
+    std::optional<std::int32_t> number = NumberOf(value);
+    if (!number || *number < 0) {
+        return std::nullopt;
+    }
+    return *number;
+}
+
+std::string DurationText(std::int64_t milliseconds) {
+    return milliseconds == kNever ? "never" : std::to_string(milliseconds);
+}
+
+// The knobs of a busy or slow ACT!; false when the key is none of them.
+bool ReadTimingSetting(ActState& state, const std::string& key, const std::string& spelling,
+                       const std::string& raw) {
+    const bool all = key == "busy";
+    const std::string prefix = key.starts_with(kBusyPrefix)    ? kBusyPrefix
+                               : key.starts_with(kDelayPrefix) ? kDelayPrefix
+                                                               : std::string();
+    if (!all && prefix.empty()) {
+        return false;
+    }
+    std::optional<std::int64_t> duration = DurationOf(raw);
+    if (!duration) {
+        return true;
+    }
+    if (all) {
+        state.busy = BusySpell{*duration, std::nullopt};
+        return true;
+    }
+    Text member = FromUtf8(spelling.substr(prefix.size()));
+    if (prefix == kBusyPrefix) {
+        state.busyMembers[member] = BusySpell{*duration, std::nullopt};
+    } else {
+        state.delays[member] = *duration;
+    }
+    return true;
+}
 
 struct NothingKnob {
     const char* key;
@@ -109,6 +154,9 @@ void ReadActSetting(ActState& state, const std::string& key, const std::string& 
         if (std::optional<Fault> fault = FaultOf(raw)) {
             state.faults[FromUtf8(spelling.substr(kFaultPrefix.size()))] = *fault;
         }
+        return;
+    }
+    if (ReadTimingSetting(state, key, spelling, raw)) {
         return;
     }
     if (key == "creation.fault") {
@@ -260,6 +308,15 @@ void WriteActIni(std::ostream& out, const ActState& state) {
         if (state.*knob.counter > 0) {
             out << knob.key << '=' << state.*knob.counter << '\n';
         }
+    }
+    if (state.busy) {
+        out << "busy=" << DurationText(state.busy->forMs) << '\n';
+    }
+    for (const auto& [member, spell] : state.busyMembers) {
+        out << kBusyPrefix << OneLine(member) << '=' << DurationText(spell.forMs) << '\n';
+    }
+    for (const auto& [member, delay] : state.delays) {
+        out << kDelayPrefix << OneLine(member) << '=' << DurationText(delay) << '\n';
     }
     for (const Contact& contact : state.contacts) {
         out << "\n[Contact]\nid=" << OneLine(contact.id) << '\n';

@@ -22,6 +22,12 @@
 //   nothing.activeview=2              GetActive, Create(1, 2) and Create(3, 2)
 //   nothing.contactview=2
 //   nothing.groupview=2
+//   busy=3000                         ACT! is busy: it rejects every call, and the creation of
+//                                     its application object, for 3000 ms from the first call
+//                                     it rejects; "never" for ever
+//   busy.App.CloseDB=3000             likewise, calls to that member only
+//   delay.App.OpenDB=1500             the member takes 1500 ms before it answers; "never": it
+//                                     never answers
 //   [Contact]                         one section per contact, in lookup order
 //   id=K1                             field 1, the contact's identifier
 //   2=Meier GmbH                      further fields by number

@@ -7,7 +7,31 @@ namespace platform::actmodel {
 
 ActModel::ActModel() : state_(std::make_shared<ActState>()) {}
 
+bool RejectsCall(ActState& state, const Text& key) {
+    auto inSpell = [&state](BusySpell& spell) {
+        std::uint32_t now = state.clock ? state.clock() : 0;
+        if (!spell.since) {
+            spell.since = now;
+        }
+        return spell.forMs == kNever ||
+               static_cast<std::int64_t>(static_cast<std::uint32_t>(now - *spell.since)) <
+                   spell.forMs;
+    };
+    bool rejected = state.busy && inSpell(*state.busy);
+    if (!rejected && !key.empty()) {
+        auto member = state.busyMembers.find(key);
+        rejected = member != state.busyMembers.end() && inSpell(member->second);
+    }
+    if (rejected) {
+        ++state.rejectedCalls;
+    }
+    return rejected;
+}
+
 ObjectRef ActModel::CreateApplication() {
+    if (state_->busy && RejectsCall(*state_, Text())) {
+        throw ServerBusy(Failure(429, L"ActiveX component can't create object"));
+    }
     if (state_->creationFault) {
         Fault fault = *state_->creationFault;
         if (fault.times > 0 && --state_->creationFault->times == 0) {

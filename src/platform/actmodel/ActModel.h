@@ -26,6 +26,8 @@
 // Members that report success give the 32-bit 0, failure 1; GetField of a position past the
 // end gives an empty value. AddContactToGroup adds the current contact to the group of the
 // given identifier, AddMemberToGroup the contact of the given identifier to the current group.
+// A busy ACT! rejects calls with ServerBusy (kCallRejected) before they reach the journal; a
+// slow member takes its time (ActState::takeTime) after it is journalled, before it acts.
 // Finding a record by its identifier takes constant time, so walks over a million contacts stay
 // linear; for such runs ActState::recording switches the journal off.
 #pragma once
@@ -47,7 +49,7 @@ class ActModel {
 
     // What activating the server gives: a new application object. While ACT! is not running
     // the activation fails with 429, as for a server that cannot start; the creation fault, when
-    // set, is raised instead.
+    // set, is raised instead. While ACT! is busy with every call it is rejected (ServerBusy).
     ObjectRef CreateApplication();
 
     // An object whose default property takes a text (into statusTexts), as a caller's progress
@@ -72,5 +74,10 @@ class ActModel {
 
 // One journal entry as a line.
 Text RenderJournalEntry(const JournalEntry& entry);
+
+// Whether a busy ACT! rejects a call that arrives now: any call while the spell of every call
+// lasts, and with a key ("Object.Member") a call to that member while its own spell lasts. The
+// first call a spell covers starts it; a rejected call is counted.
+bool RejectsCall(ActState& state, const Text& key);
 
 }  // namespace platform::actmodel

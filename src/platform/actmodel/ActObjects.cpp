@@ -7,6 +7,7 @@
 #include <string_view>
 #include <unordered_map>
 
+#include "ActModel.h"
 #include "platform/Failure.h"
 
 namespace platform::actmodel {
@@ -234,6 +235,20 @@ class ModelObject final : public AutomationObject {
     ModelObject& operator=(const ModelObject&) = delete;
 
     Variant Invoke(const Text& member, CallKind kind, const std::vector<Argument>& args) override {
+        std::wstring_view canonical;
+        for (std::wstring_view name : MembersOf(kind_)) {
+            if (SameName(name, member)) {
+                canonical = name;
+            }
+        }
+        const bool busyOrSlow =
+            state_->busy || !state_->busyMembers.empty() || !state_->delays.empty();
+        const Text timedKey = busyOrSlow && !canonical.empty()
+                                  ? Text(ObjectName(kind_)) + L"." + Text(canonical)
+                                  : Text();
+        if (busyOrSlow && RejectsCall(*state_, timedKey)) {
+            throw ServerBusy(Failure(kCallRejected, kCallRejectedDescription));
+        }
         if (state_->recording) {
             JournalEntry entry = Entry(JournalEvent::Call);
             entry.member = member;
@@ -247,14 +262,14 @@ class ModelObject final : public AutomationObject {
         contactIndex_.BeginCall();
         groupIndex_.BeginCall();
 
-        std::wstring_view canonical;
-        for (std::wstring_view name : MembersOf(kind_)) {
-            if (SameName(name, member)) {
-                canonical = name;
-            }
-        }
         if (canonical.empty()) {
             throw Failure(kNoSuchMember, L"Object doesn't support this property or method");
+        }
+        if (busyOrSlow) {
+            auto delay = state_->delays.find(timedKey);
+            if (delay != state_->delays.end() && state_->takeTime) {
+                state_->takeTime(delay->second);
+            }
         }
         bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty();
         Text key = knobsSet ? Text(ObjectName(kind_)) + L"." + Text(canonical) : Text();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <map>
 #include <optional>
 #include <vector>
@@ -38,6 +39,16 @@ struct Fault {
     std::int32_t number = 0;
     Text description;
     int times = -1;
+};
+
+// A length of time that never ends: a busy spell for ever, a member that never answers.
+inline constexpr std::int64_t kNever = -1;
+
+// A spell in which ACT! is busy and rejects calls without carrying them out: forMs milliseconds
+// (kNever: for ever), counted from the first call it rejects.
+struct BusySpell {
+    std::int64_t forMs = 0;
+    std::optional<std::uint32_t> since;  // the clock when the spell began
 };
 
 // Kinds of calls as the journal shows them.
@@ -110,6 +121,19 @@ struct ActState {
     std::int32_t closeDbResult = 0;      // what CloseDB gives; the database stays open unless 0
     std::map<Text, Variant> resultOverrides;  // by "Object.Member": given instead of the
                                               // member's own result, after its effect
+
+    // Knobs for a busy or slow ACT!.
+    std::optional<BusySpell> busy;          // every call and the creation of the application
+    std::map<Text, BusySpell> busyMembers;  // by "Object.Member"
+    std::map<Text, std::int64_t> delays;    // by "Object.Member": the milliseconds it takes
+                                            // before it answers (kNever: it never answers)
+    int rejectedCalls = 0;                  // how many calls a busy ACT! rejected
+
+    // How whoever serves the model keeps time: its clock in milliseconds, and how a slow member
+    // takes its time (given the milliseconds or kNever). Without a clock a busy spell never
+    // ends; without takeTime a slow member answers at once.
+    std::function<std::uint32_t()> clock;
+    std::function<void(std::int64_t)> takeTime;
 
     // Every create, release and call, in order, while recording is on. Long runs (a walk over a
     // million contacts) switch it off; then neither the journal nor statusTexts grow.

@@ -1,6 +1,7 @@
 #include "SimAct.h"
 
 #include "../TextUtil.h"
+#include "SimWaiting.h"
 #include "SimWindows.h"
 #include "Utf8.h"
 
@@ -13,6 +14,9 @@ actmodel::ActModel& Act() {
 
 void ResetAct() {
     Act() = actmodel::ActModel();
+    // A slow or busy ACT! keeps the desktop's time.
+    Act().State().clock = [] { return Clock().now; };
+    Act().State().takeTime = TakeTime;
 }
 
 void SyncActMainWindow() {

@@ -17,6 +17,8 @@ void ResetDesktop() {
     ResetMessages();
     ResetClipboard();
     ResetRegionalSettings();
+    ResetClock();
+    ResetRunLock();
 }
 
 }  // namespace platform::sim

@@ -117,6 +117,15 @@ int main(int argc, char** argv) {
         argument += argv[i];
     }
     sim::Program().argumentText = sim::FromUtf8(argument);
+    // The simulated program sees the environment of this process (QUENDELHOF_WAIT, say).
+    for (char** variable = environ; *variable != nullptr; ++variable) {
+        std::string entry = *variable;
+        std::size_t equals = entry.find('=');
+        if (equals != std::string::npos && equals > 0) {
+            sim::Program().environment[sim::FromUtf8(entry.substr(0, equals))] =
+                sim::FromUtf8(entry.substr(equals + 1));
+        }
+    }
 
     if (isatty(STDIN_FILENO) && sim::Boxes().script.empty()) {
         sim::Boxes().responder = AskAtTerminal;

@@ -38,5 +38,10 @@ Text ProgramFolder() {
 Text ProgramFileName() {
     return sim::Program().fileName;
 }
+std::optional<Text> EnvironmentVariable(const Text& name) {
+    const auto& environment = sim::Program().environment;
+    auto found = environment.find(name);
+    return found == environment.end() ? std::nullopt : std::optional<Text>(found->second);
+}
 
 }  // namespace platform

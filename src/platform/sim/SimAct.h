@@ -5,7 +5,8 @@
 // with 429 while ACT! is not running), and while ACT! runs its main window, with the class,
 // caption and visibility of the model's state, is among the top-level windows under the handle
 // kActMainWindow. It joins the list at the front (the topmost window) when ACT! starts and
-// leaves it when ACT! stops.
+// leaves it when ACT! stops. A busy or slow ACT! keeps the desktop's simulated time
+// (SimWaiting.h): a member that never answers throws NeverReturns.
 #pragma once
 
 #include "../Types.h"

@@ -16,6 +16,7 @@
 #include "SimRegistry.h"
 #include "SimShell.h"
 #include "SimShortPath.h"
+#include "SimWaiting.h"
 #include "SimWindows.h"
 
 namespace platform::sim {

@@ -1,6 +1,8 @@
 // The simulated program's own facts.
 #pragma once
 
+#include <map>
+
 #include "../Program.h"
 
 namespace platform::sim {
@@ -10,6 +12,7 @@ struct ProgramFacts {
     ProgramVersion version;  // starts as the build's version
     Text folder = L"C:\\Programme\\Quendelhof";
     Text fileName = L"Quendelhof";
+    std::map<Text, Text> environment;  // environment variables, by name
 };
 
 ProgramFacts& Program();

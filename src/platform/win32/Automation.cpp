@@ -72,6 +72,19 @@ Failure FailureOfHresult(HRESULT hr) {
                    message.empty() ? Text(L"Automation error") : L"Automation error: " + message);
 }
 
+// A server that is busy rejects a call, or asks to be called again later; the call was not
+// carried out.
+bool IsBusy(HRESULT hr) {
+    return hr == RPC_E_CALL_REJECTED || hr == RPC_E_SERVERCALL_RETRYLATER;
+}
+
+[[noreturn]] void ThrowCallFailure(HRESULT hr) {
+    if (IsBusy(hr)) {
+        throw ServerBusy(FailureOfHresult(hr));
+    }
+    throw FailureOfHresult(hr);
+}
+
 // The error a server raised. The deferred fill-in is never called: a server in another process
 // may hand a pointer that is not valid here.
 Failure FailureOfException(EXCEPINFO& info) {
@@ -156,7 +169,7 @@ class DispatchObject final : public AutomationObject {
         DISPID dispid = DISPID_UNKNOWN;
         HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid);
         if (FAILED(hr)) {
-            throw FailureOfHresult(hr);
+            ThrowCallFailure(hr);
         }
         DispatchArguments arguments(args);
         DISPPARAMS params = arguments.Params();
@@ -195,7 +208,7 @@ class DispatchObject final : public AutomationObject {
         BString::Adopt(info.bstrDescription);
         BString::Adopt(info.bstrHelpFile);
         if (FAILED(hr)) {
-            throw FailureOfHresult(hr);
+            ThrowCallFailure(hr);
         }
     }
 
@@ -342,13 +355,22 @@ ObjectRef CreateAutomationObject(const Text& progId) {
     HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
                                   IID_IUnknown, reinterpret_cast<void**>(unknown.Receive()));
     if (FAILED(hr) || !unknown) {
-        throw Failure(kCannotCreateObject, L"ActiveX component can't create object");
+        Failure failure(kCannotCreateObject, L"ActiveX component can't create object");
+        if (IsBusy(hr)) {
+            throw ServerBusy(failure);
+        }
+        throw failure;
     }
     ComPtr<IDispatch> dispatch;
     hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive()));
     if (FAILED(hr) || !dispatch) {
-        throw Failure(kNoAutomation,
-                      L"Class does not support Automation or does not support expected interface");
+        Failure failure(
+            kNoAutomation,
+            L"Class does not support Automation or does not support expected interface");
+        if (IsBusy(hr)) {
+            throw ServerBusy(failure);
+        }
+        throw failure;
     }
     return std::make_shared<DispatchObject>(std::move(dispatch));
 }

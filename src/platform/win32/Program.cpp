@@ -76,4 +76,23 @@ Text ProgramFileName() {
     return dot == Text::npos ? name : name.substr(0, dot);
 }
 
+std::optional<Text> EnvironmentVariable(const Text& name) {
+    std::vector<wchar_t> buffer(256);
+    while (true) {
+        SetLastError(ERROR_SUCCESS);
+        DWORD length =
+            GetEnvironmentVariableW(name.c_str(), buffer.data(), static_cast<DWORD>(buffer.size()));
+        if (length == 0) {
+            if (GetLastError() == ERROR_ENVVAR_NOT_FOUND) {
+                return std::nullopt;
+            }
+            return Text();
+        }
+        if (length < buffer.size()) {
+            return Text(buffer.data(), length);
+        }
+        buffer.resize(length);  // the size needed, terminating zero included
+    }
+}
+
 }  // namespace platform

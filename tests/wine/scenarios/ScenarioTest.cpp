@@ -8,6 +8,8 @@ namespace winetest {
 
 namespace {
 
+constexpr wchar_t kWaitVariable[] = L"QUENDELHOF_WAIT";
+
 std::wstring Widen(const char* text) {
     int needed = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
     std::wstring result(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
@@ -68,6 +70,7 @@ void ScenarioTest::SetUp() {
 }
 
 void ScenarioTest::TearDown() {
+    SetEnvironmentVariableW(kWaitVariable, nullptr);
     if (!folder_.empty()) {
         std::error_code ignored;
         // Attributes such as hidden do not stop the removal; read-only files would.
@@ -119,6 +122,23 @@ RunResult ScenarioTest::RunRaw(const std::wstring& program, const std::wstring& 
     launch.currentDirectory = folder_;
     launch.script = std::move(script);
     return RunProgram(launch);
+}
+
+std::vector<RunResult> ScenarioTest::RunSideBySide(const std::vector<std::wstring>& arguments,
+                                                   DWORD gapMs) {
+    std::vector<Launch> launches;
+    for (const std::wstring& argument : arguments) {
+        Launch launch;
+        launch.program = QuendelhofExe();
+        launch.commandLine = L"\"" + launch.program + L"\" " + argument;
+        launch.currentDirectory = folder_;
+        launches.push_back(launch);
+    }
+    return RunPrograms(launches, gapMs);
+}
+
+void ScenarioTest::SetWaitTimes(const std::wstring& value) {
+    ASSERT_TRUE(SetEnvironmentVariableW(kWaitVariable, value.c_str()));
 }
 
 void ScenarioTest::ExpectRun(const RunResult& run, DWORD exitCode,

@@ -39,6 +39,12 @@ class ScenarioTest : public ::testing::Test {
     // Runs a program with this exact command line in Folder().
     RunResult RunRaw(const std::wstring& program, const std::wstring& commandLine,
                      std::vector<Button> script = {});
+    // Runs Quendelhof.exe once per argument, side by side, each started gapMs after the one
+    // before, each without boxes to answer.
+    std::vector<RunResult> RunSideBySide(const std::vector<std::wstring>& arguments, DWORD gapMs);
+
+    // The program's waiting times (QUENDELHOF_WAIT) for the runs of this test.
+    static void SetWaitTimes(const std::wstring& value);
 
     // The run ended by itself with this exit code, showed exactly these boxes and the robot
     // pressed what its script said.

@@ -39,6 +39,8 @@ HRESULT STDMETHODCALLTYPE ClassFactory::CreateInstance(IUnknown* outer, REFIID i
         ModelDispatch* dispatch = ModelDispatch::Create(std::move(made), afterCall_);
         hr = dispatch->QueryInterface(iid, object);
         dispatch->Release();
+    } catch (const platform::ServerBusy&) {
+        hr = RPC_E_CALL_REJECTED;
     } catch (...) {
         if (afterCall_) {
             afterCall_(platform::Text());

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Automation.h"
 #include "platform/Failure.h"
 
 namespace standin {
@@ -254,6 +255,9 @@ HRESULT STDMETHODCALLTYPE ModelDispatch::Invoke(DISPID id, REFIID, LCID, WORD fl
                 FromModel(value, result, afterCall_);
             }
         }
+    } catch (const platform::ServerBusy&) {
+        // Busy with this member: the call is rejected, as a message filter rejects it.
+        hr = RPC_E_CALL_REJECTED;
     } catch (...) {
         hr = Raise(platform::CurrentFailure(), exception);
     }

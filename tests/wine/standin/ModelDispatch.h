@@ -1,7 +1,8 @@
 // A COM automation object over an object of the simulated ACT!: IDispatch by member name,
 // without a type library. Arguments arrive as the standard marshaller hands them (by reference
 // where the caller passed them so); an error of the model becomes DISP_E_EXCEPTION with its
-// number and description; objects the model returns are handed out as new ModelDispatch objects.
+// number and description, a call the busy model rejects RPC_E_CALL_REJECTED; objects the model
+// returns are handed out as new ModelDispatch objects.
 #pragma once
 
 #include <oaidl.h>

@@ -7,7 +7,9 @@
 // line and every call; ready.txt says "<process id> <window handle>" once the classes are
 // registered; state.ini holds the state at the end. A database named on the command line is
 // opened, as ACT! does. Closing the main window (WM_CLOSE) ends it cleanly: the class objects
-// are revoked.
+// are revoked. A busy ACT! (act.ini: busy=...) rejects calls through its message filter; a
+// slow member (delay.Object.Member=...) holds the stand-in without dispatching anything, and
+// one that never answers does so until the stand-in is asked to end.
 #include <objbase.h>
 #include <windows.h>
 
@@ -16,9 +18,11 @@
 #include <memory>
 #include <string>
 
+#include "BusyFilter.h"
 #include "ClassFactory.h"
 #include "Journal.h"
 #include "StandinIds.h"
+#include "platform/Failure.h"
 #include "platform/actmodel/ActIni.h"
 #include "platform/actmodel/ActModel.h"
 
@@ -88,6 +92,21 @@ HWND MakeMainWindow(HINSTANCE instance, const platform::actmodel::MainWindow& se
     return window;
 }
 
+// How a slow member takes its time: the stand-in waits, stuck as a hung ACT! is, until the time
+// is over or it is asked to end (WM_CLOSE waiting for its main window), which ends the call with
+// an error.
+void TakeTime(HWND window, std::int64_t milliseconds) {
+    const DWORD start = GetTickCount();
+    while (milliseconds == platform::actmodel::kNever ||
+           static_cast<std::int64_t>(GetTickCount() - start) < milliseconds) {
+        MSG message;
+        if (PeekMessageW(&message, window, WM_CLOSE, WM_CLOSE, PM_NOREMOVE)) {
+            throw platform::Failure(1001, L"ACT! wird beendet");
+        }
+        Sleep(10);
+    }
+}
+
 bool WriteReadyFile(const std::filesystem::path& file, HWND window) {
     std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << GetCurrentProcessId() << ' '
@@ -123,6 +142,10 @@ int Serve(HINSTANCE instance) {
         journal.Line(L"error no main window");
         return 3;
     }
+    state.clock = [] { return static_cast<std::uint32_t>(GetTickCount()); };
+    state.takeTime = [window](std::int64_t milliseconds) { TakeTime(window, milliseconds); };
+    standin::BusyFilter busyFilter(state);
+    standin::FilterRegistration filterRegistration(&busyFilter);
 
     std::weak_ptr<standin::Journal> journalWhileServing = journalFile;
     auto afterCall = [journalWhileServing](const Text& member) {

@@ -45,6 +45,8 @@ const wchar_t* NameOf(Button button) {
             return L"Yes";
         case Button::No:
             return L"No";
+        case Button::Leave:
+            return L"(left open)";
     }
     return L"?";
 }

@@ -11,8 +11,9 @@ namespace winetest {
 
 enum class BoxIcon { None, Information, Question, Exclamation, Error, Unknown };
 
-// The buttons a script can press, by their standard dialog ids.
-enum class Button : int { Ok = IDOK, Cancel = IDCANCEL, Yes = IDYES, No = IDNO };
+// The buttons a script can press, by their standard dialog ids. Leave presses none: the box is
+// left open for the program to close itself.
+enum class Button : int { Leave = 0, Ok = IDOK, Cancel = IDCANCEL, Yes = IDYES, No = IDNO };
 
 struct BoxRecord {
     std::wstring title;

@@ -141,6 +141,12 @@ bool BoxRobot::Handle(HWND box) {
         return std::find(record.buttons.begin(), record.buttons.end(), button) !=
                record.buttons.end();
     };
+    if (nextStep_ < script_.size() && script_[nextStep_] == Button::Leave) {
+        // Never handled again: the program is to close it.
+        record.pressed = script_[nextStep_++];
+        boxes_.push_back(std::move(record));
+        return false;
+    }
     if (nextStep_ < script_.size()) {
         record.pressed = script_[nextStep_++];
         if (!offered(record.pressed)) {

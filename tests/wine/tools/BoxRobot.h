@@ -24,13 +24,14 @@ class BoxRobot {
     bool ScriptFulfilled() const;
 
   private:
+    // False when the box stays open: it would not close, or the script leaves it open.
     bool Handle(HWND box);
 
     DWORD processId_;
     std::vector<Button> script_;
     std::size_t nextStep_ = 0;
     std::vector<BoxRecord> boxes_;
-    std::set<HWND> stuck_;  // boxes that would not close; never handled twice
+    std::set<HWND> stuck_;  // boxes that would not close or are left open; never handled twice
 };
 
 }  // namespace winetest

@@ -31,4 +31,8 @@ struct RunResult {
 
 RunResult RunProgram(const Launch& launch);
 
+// Runs the programs side by side, each started gapMs after the one before and answered by its
+// own robot; the results are in the order of the launches.
+std::vector<RunResult> RunPrograms(const std::vector<Launch>& launches, DWORD gapMs);
+
 }  // namespace winetest

@@ -1,0 +1,104 @@
+#include "ACTGeduld.h"
+
+#include <functional>
+#include <memory>
+#include <vector>
+
+#include "QuendelhofVersion.h"
+#include "Wartemeldungen.h"
+#include "Wartezeiten.h"
+#include "platform/Automation.h"
+#include "platform/MessageBox.h"
+#include "platform/Waiting.h"
+
+namespace ACTGeduld {
+
+namespace {
+
+using platform::Text;
+
+// The exit code of a run that the user ended because ACT! did not answer: that of a failure
+// that nothing handled.
+constexpr int kAbbruch = 2;
+
+const platform::WaitPrompt& AntwortFrage() {
+    static const platform::WaitPrompt frage{QUENDELHOF_PRODUCT_NAME_W,
+                                            Wartemeldungen::kACTAntwortetNicht,
+                                            Wartemeldungen::kACTHatNichtGeantwortet, kAbbruch};
+    return frage;
+}
+
+bool WeiterVersuchen() {
+    return platform::ShowMessageBox(Wartemeldungen::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
+                                    platform::kMbYesNo | platform::kMbIconExclamation) ==
+           platform::kIdYes;
+}
+
+// Makes the call until ACT! takes it, each attempt watched.
+void MitGeduld(const Wartezeiten::Zeiten& zeiten, const std::function<void()>& aufruf) {
+    std::uint32_t beginn = platform::TickCount();
+    while (true) {
+        try {
+            platform::WatchedWait(AntwortFrage(), zeiten.antwortMs, aufruf);
+            return;
+        } catch (const platform::ServerBusy&) {
+            if (static_cast<std::uint32_t>(platform::TickCount() - beginn) >=
+                zeiten.beschaeftigtMs) {
+                if (!WeiterVersuchen()) {
+                    throw;
+                }
+                beginn = platform::TickCount();
+                continue;
+            }
+        }
+        platform::PauseWithMessages(zeiten.wiederholungMs);
+    }
+}
+
+class GeduldigesObjekt final : public platform::AutomationObject {
+  public:
+    GeduldigesObjekt(platform::ObjectRef objekt, const Wartezeiten::Zeiten& zeiten)
+        : objekt_(std::move(objekt)), zeiten_(zeiten) {}
+    GeduldigesObjekt(const GeduldigesObjekt&) = delete;
+    GeduldigesObjekt& operator=(const GeduldigesObjekt&) = delete;
+
+    ~GeduldigesObjekt() override {
+        try {
+            platform::WatchedWait(AntwortFrage(), zeiten_.antwortMs, [this] { objekt_.reset(); });
+        } catch (...) {
+            // A release has no failure to report. (Only a simulated release could end the
+            // process here, and it takes no time.)
+        }
+    }
+
+    platform::Variant Invoke(const Text& member, platform::CallKind kind,
+                             const std::vector<platform::Argument>& args) override {
+        platform::Variant ergebnis;
+        MitGeduld(zeiten_, [&] { ergebnis = objekt_->Invoke(member, kind, args); });
+        if (auto* objekt = std::get_if<platform::ObjectRef>(&ergebnis);
+            objekt != nullptr && *objekt != nullptr) {
+            return platform::ObjectRef(
+                std::make_shared<GeduldigesObjekt>(std::move(*objekt), zeiten_));
+        }
+        return ergebnis;
+    }
+
+    void PutDefault(const platform::Variant& value) override {
+        MitGeduld(zeiten_, [&] { objekt_->PutDefault(value); });
+    }
+
+  private:
+    platform::ObjectRef objekt_;
+    Wartezeiten::Zeiten zeiten_;
+};
+
+}  // namespace
+
+platform::ObjectRef ErzeugeAnwendung(const Text& progId) {
+    const Wartezeiten::Zeiten zeiten = Wartezeiten::Aktuell();
+    platform::ObjectRef anwendung;
+    MitGeduld(zeiten, [&] { anwendung = platform::CreateAutomationObject(progId); });
+    return std::make_shared<GeduldigesObjekt>(std::move(anwendung), zeiten);
+}
+
+}  // namespace ACTGeduld

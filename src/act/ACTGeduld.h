@@ -1,0 +1,24 @@
+// Patience with ACT!: every call to ACT!, and the creation of its application object, is made
+// again while ACT! is busy and watched while it runs, so that no call blocks the run for good.
+//
+// Busy: a call that ACT! rejects (ServerBusy) is made again once per repeat time, with the
+// thread's window messages dispatched in between. When ACT! has refused it for the busy time,
+// the user is asked whether to keep trying (Wartemeldungen::kACTBeschaeftigt): Yes gives ACT!
+// another such time, No lets the refusal pass on as the failure it is.
+// Hung: a call that has not returned after the answer time gets the question whether to wait
+// on (kACTAntwortetNicht); No ends the run with exit code 2 after kACTHatNichtGeantwortet
+// (platform::WatchedWait). The times are those of Wartezeiten, read when the application object
+// is made.
+#pragma once
+
+#include "platform/Types.h"
+#include "platform/Variant.h"
+
+namespace ACTGeduld {
+
+// ACT!'s application object, made from the ProgID with patience. Its calls, and those of every
+// object it hands out (and theirs in turn), are made with the same patience; the last release
+// of each is watched as well.
+platform::ObjectRef ErzeugeAnwendung(const platform::Text& progId);
+
+}  // namespace ACTGeduld

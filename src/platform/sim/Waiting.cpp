@@ -1,0 +1,98 @@
+#include "../Waiting.h"
+
+#include <algorithm>
+#include <exception>
+
+#include "../MessageBox.h"
+#include "../Messages.h"
+#include "SimWaiting.h"
+
+namespace platform {
+
+namespace sim {
+
+SimClock& Clock() {
+    static SimClock clock;
+    return clock;
+}
+
+void ResetClock() {
+    Clock() = SimClock();
+}
+
+void TakeTime(std::int64_t milliseconds) {
+    if (milliseconds == kForever) {
+        throw NeverReturns();
+    }
+    Clock().now += static_cast<std::uint32_t>(milliseconds);
+}
+
+SimRunLock& RunLock() {
+    static SimRunLock lock;
+    return lock;
+}
+
+void ResetRunLock() {
+    RunLock() = SimRunLock();
+}
+
+}  // namespace sim
+
+std::uint32_t TickCount() {
+    return sim::Clock().now;
+}
+
+void PauseWithMessages(std::uint32_t milliseconds) {
+    ++sim::Clock().pauses;
+    sim::Clock().now += milliseconds;
+    DoEvents();
+}
+
+void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
+                 const std::function<void()>& wait) {
+    const std::uint32_t start = sim::Clock().now;
+    bool forever = false;
+    std::exception_ptr failure;
+    try {
+        wait();
+    } catch (const sim::NeverReturns&) {
+        forever = true;
+    } catch (...) {
+        failure = std::current_exception();
+    }
+    const std::uint64_t took = static_cast<std::uint32_t>(sim::Clock().now - start);
+    const std::uint64_t period = std::max<std::uint32_t>(limitMs, 1);
+    // The questions the watch asked while the wait went on: one at the end of each full period.
+    for (std::uint64_t asked = period; forever || asked < took; asked += period) {
+        if (ShowMessageBox(prompt.question, prompt.title, kMbYesNo | kMbIconExclamation) !=
+            kIdYes) {
+            ShowMessageBox(prompt.farewell, prompt.title, kMbOk | kMbIconExclamation);
+            throw ProcessEnded{prompt.exitCode};
+        }
+    }
+    if (failure) {
+        std::rethrow_exception(failure);
+    }
+}
+
+void TakeRunLock(const WaitPrompt& prompt, std::uint32_t limitMs) {
+    WatchedWait(prompt, limitMs, [] {
+        sim::SimRunLock& lock = sim::RunLock();
+        if (lock.otherRunEndsAfterMs) {
+            sim::TakeTime(*lock.otherRunEndsAfterMs);
+            lock.otherRunEndsAfterMs.reset();
+        }
+        lock.heldByThisRun = true;
+        ++lock.taken;
+    });
+}
+
+void ReturnRunLock() {
+    sim::SimRunLock& lock = sim::RunLock();
+    if (lock.heldByThisRun) {
+        lock.heldByThisRun = false;
+        ++lock.returned;
+    }
+}
+
+}  // namespace platform

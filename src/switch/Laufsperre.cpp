@@ -1,0 +1,20 @@
+#include "Laufsperre.h"
+
+#include "QuendelhofVersion.h"
+#include "act/Wartezeiten.h"
+#include "modHaupt.h"
+#include "platform/Waiting.h"
+
+namespace modHaupt {
+
+Laufsperre::Laufsperre() {
+    platform::TakeRunLock({QUENDELHOF_PRODUCT_NAME_W, kAndererLaufWartet, kAndererLaufNichtBeendet,
+                           static_cast<int>(Laufergebnis::Fehler)},
+                          Wartezeiten::Aktuell().antwortMs);
+}
+
+Laufsperre::~Laufsperre() {
+    platform::ReturnRunLock();
+}
+
+}  // namespace modHaupt

@@ -1,0 +1,290 @@
+// A busy ACT!, a hung ACT! and another run holding the run lock, on the simulated desktop with
+// its simulated clock: the default waiting times, how often the program tries again and asks,
+// and what each answer leads to. (The Wine scenarios show the same with shortened times.)
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "WechselTestBasis.h"
+#include "act/Wartezeiten.h"
+#include "platform/Automation.h"
+#include "platform/MessageBox.h"
+
+namespace {
+
+namespace sim = platform::sim;
+using platform::Text;
+using platform::actmodel::kNever;
+
+constexpr std::int32_t kJa = platform::kIdYes;
+constexpr std::int32_t kNein = platform::kIdNo;
+
+const Text kBeschaeftigt =
+    L"ACT! ist beschäftigt und nimmt im Moment keine Befehle an.\r\n"
+    L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
+    L"Weiter versuchen?";
+const Text kAntwortetNicht = L"ACT! antwortet nicht.\r\nSoll weiter auf ACT! gewartet werden?";
+const Text kHatNichtGeantwortet = L"ACT! hat nicht geantwortet. Quendelhof wird beendet.";
+const Text kAndererLauf =
+    L"Quendelhof wird gerade schon ausgeführt.\r\n"
+    L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
+const Text kAndererLaufNichtBeendet =
+    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
+const Text kFehlerbox429 = L"Error: 429. ActiveX component can't create object";
+const Text kFehlerboxAbgelehnt =
+    L"Error: -2147418111. Automation error: Call was rejected by callee";
+const Text kInformationen = L"Informationen über Quendelhof";
+
+class WartenTest : public testsupport::WechselTestBasis {
+  protected:
+    void SetUp() override {
+        WechselTestBasis::SetUp();
+        StartAct();
+    }
+
+    // The texts of the boxes shown, in order.
+    std::vector<Text> BoxTexts() const {
+        std::vector<Text> texts;
+        for (const sim::MessageBoxRecord& box : Boxes()) {
+            texts.push_back(box.title == L"Quendelhof" ? box.text : box.title);
+        }
+        return texts;
+    }
+
+    // Each question is a Yes/No box with the exclamation mark, each farewell an OK box with it.
+    void ExpectStyles() {
+        for (const sim::MessageBoxRecord& box : Boxes()) {
+            if (box.text == kBeschaeftigt || box.text == kAntwortetNicht ||
+                box.text == kAndererLauf) {
+                EXPECT_EQ(box.style, platform::kMbYesNo | platform::kMbIconExclamation);
+            } else if (box.text == kHatNichtGeantwortet || box.text == kAndererLaufNichtBeendet) {
+                EXPECT_EQ(box.style, platform::kMbOk | platform::kMbIconExclamation);
+            }
+        }
+    }
+
+    void ExpectSwitched() {
+        EXPECT_EQ(Act().openDatabase, kNeu);
+        EXPECT_EQ(DatabaseSetting(L"Group Layout"), kGruppe + Text(1, L'\0'));
+    }
+};
+
+// ACT! rejecting calls for a while: tried again every 250 ms for 10 s, then the question.
+struct BusyCase {
+    const char* name;
+    std::optional<Text> member;  // nothing: every call and the creation of the application
+    std::int64_t forMs;
+    std::vector<std::int32_t> answers;
+    std::vector<Text> boxes;
+    int rejected;  // how many calls ACT! rejected
+    int exitCode;
+};
+
+class BeschaeftigtesACTTest : public WartenTest, public ::testing::WithParamInterface<BusyCase> {};
+
+TEST_P(BeschaeftigtesACTTest, TriesAgainThenAsks) {
+    const BusyCase& c = GetParam();
+    if (c.member) {
+        Act().busyMembers[*c.member] = {c.forMs, std::nullopt};
+    } else {
+        Act().busy = platform::actmodel::BusySpell{c.forMs, std::nullopt};
+    }
+    for (std::int32_t answer : c.answers) {
+        sim::Boxes().script.push_back(answer);
+    }
+    EXPECT_EQ(Run(kAlles), c.exitCode);
+    EXPECT_EQ(BoxTexts(), c.boxes);
+    ExpectStyles();
+    EXPECT_EQ(Act().rejectedCalls, c.rejected);
+    // The window messages were dispatched while the program waited between the tries.
+    EXPECT_GE(sim::Messages().dispatches, sim::Clock().pauses);
+    if (c.exitCode == 0) {
+        ExpectSwitched();
+    } else {
+        EXPECT_FALSE(AnythingWritten());
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, BeschaeftigtesACTTest,
+    ::testing::Values(
+        // Rejected at 0, 250, ..., 9500 ms; taken at 9750 ms.
+        BusyCase{"UnderTenSecondsUnseen", L"App.CloseDB", 9750, {}, {}, 39, 0},
+        // Rejected up to 10000 ms, then the question; Yes, and it is taken at 10250 ms.
+        BusyCase{"LongerAnsweredYes", L"App.CloseDB", 10100, {kJa}, {kBeschaeftigt}, 42, 0},
+        BusyCase{"ForEverAnsweredYesThenNo",
+                 L"App.CloseDB",
+                 kNever,
+                 {kJa, kNein},
+                 {kBeschaeftigt, kBeschaeftigt, kFehlerboxAbgelehnt},
+                 82,
+                 2},
+        BusyCase{"CreationForEverAnsweredNo",
+                 std::nullopt,
+                 kNever,
+                 {kNein},
+                 {kBeschaeftigt, kFehlerbox429},
+                 41,
+                 2}),
+    [](const ::testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
+
+// A call that does not return: the question after 30 s, again after each Yes.
+struct HangCase {
+    const char* name;
+    const wchar_t* member;
+    std::int64_t takesMs;
+    std::vector<std::int32_t> answers;  // none left: the question is answered No
+    std::vector<Text> boxes;
+    int exitCode;
+    bool layoutsWritten;
+    const wchar_t* waitVariable = nullptr;
+};
+
+class HaengendesACTTest : public WartenTest, public ::testing::WithParamInterface<HangCase> {};
+
+TEST_P(HaengendesACTTest, AsksOncePerPeriodAndEndsOnNo) {
+    const HangCase& c = GetParam();
+    Act().delays[c.member] = c.takesMs;
+    if (c.waitVariable != nullptr) {
+        sim::Program().environment[Wartezeiten::kVariable] = c.waitVariable;
+    }
+    for (std::int32_t answer : c.answers) {
+        sim::Boxes().script.push_back(answer);
+    }
+    EXPECT_EQ(Run(kAlles), c.exitCode);
+    EXPECT_EQ(BoxTexts(), c.boxes);
+    ExpectStyles();
+    EXPECT_EQ(AnythingWritten(), c.layoutsWritten);
+    if (c.exitCode == 0) {
+        ExpectSwitched();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, HaengendesACTTest,
+    ::testing::Values(
+        HangCase{"UnderTheLimitUnseen", L"App.CloseDB", 29000, {}, {}, 0, true},
+        HangCase{
+            "OverTheLimitAnsweredYes", L"App.CloseDB", 31000, {kJa}, {kAntwortetNicht}, 0, true},
+        HangCase{"TwoPeriodsAnsweredYesTwice",
+                 L"App.OpenDB",
+                 65000,
+                 {kJa, kJa},
+                 {kAntwortetNicht, kAntwortetNicht},
+                 0,
+                 true},
+        HangCase{"NeverAnsweredYesThenNo",
+                 L"App.CloseDB",
+                 kNever,
+                 {kJa, kNein},
+                 {kAntwortetNicht, kAntwortetNicht, kHatNichtGeantwortet},
+                 2,
+                 false},
+        HangCase{"VersionNeverAnsweredNo",
+                 L"App.GetVersion",
+                 kNever,
+                 {kNein},
+                 {kAntwortetNicht, kHatNichtGeantwortet},
+                 2,
+                 false},
+        // No one to answer: the question counts as No.
+        HangCase{"OpenNeverWithoutAnAnswerAfterTheLayouts",
+                 L"App.OpenDB",
+                 kNever,
+                 {},
+                 {kAntwortetNicht, kHatNichtGeantwortet},
+                 2,
+                 true},
+        HangCase{"ShorterLimitFromTheEnvironment",
+                 L"App.CloseDB",
+                 3000,
+                 {kJa},
+                 {kAntwortetNicht},
+                 0,
+                 true,
+                 L"hang=2"}),
+    [](const ::testing::TestParamInfo<HangCase>& info) { return info.param.name; });
+
+// Another run holding the run lock: waited for; after 30 s the question, as for ACT!.
+struct LockCase {
+    const char* name;
+    bool informationMode;  // else a switch
+    std::optional<std::int64_t> otherRunEndsAfterMs;
+    std::vector<std::int32_t> answers;
+    std::vector<Text> boxes;
+    int exitCode;
+};
+
+class LaufsperreTest : public WartenTest, public ::testing::WithParamInterface<LockCase> {};
+
+TEST_P(LaufsperreTest, WaitsForTheOtherRun) {
+    const LockCase& c = GetParam();
+    sim::RunLock().otherRunEndsAfterMs = c.otherRunEndsAfterMs;
+    for (std::int32_t answer : c.answers) {
+        sim::Boxes().script.push_back(answer);
+    }
+    EXPECT_EQ(Run(c.informationMode ? Text() : kAlles), c.exitCode);
+    EXPECT_EQ(BoxTexts(), c.boxes);
+    ExpectStyles();
+    if (c.exitCode == 2) {
+        // Nothing of the run happened.
+        EXPECT_TRUE(Journal().empty());
+        EXPECT_FALSE(AnythingWritten());
+        EXPECT_EQ(sim::RunLock().taken, 0);
+    } else {
+        EXPECT_FALSE(Journal().empty());
+        EXPECT_EQ(sim::RunLock().taken, 1);
+    }
+    EXPECT_FALSE(sim::RunLock().heldByThisRun);
+    EXPECT_EQ(sim::RunLock().returned, sim::RunLock().taken);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, LaufsperreTest,
+    ::testing::Values(LockCase{"NoOtherRun", false, std::nullopt, {}, {}, 0},
+                      LockCase{"OtherRunEndsInTime", false, 20000, {}, {}, 0},
+                      LockCase{
+                          "OtherRunEndsLateAnsweredYes", false, 45000, {kJa}, {kAndererLauf}, 0},
+                      LockCase{"OtherRunNeverEndsAnsweredNo",
+                               false,
+                               kNever,
+                               {kNein},
+                               {kAndererLauf, kAndererLaufNichtBeendet},
+                               2},
+                      LockCase{"InformationModeWaitsToo",
+                               true,
+                               45000,
+                               {kJa, platform::kIdOk},
+                               {kAndererLauf, kInformationen},
+                               0},
+                      LockCase{"InformationModeGivesUp",
+                               true,
+                               kNever,
+                               {},
+                               {kAndererLauf, kAndererLaufNichtBeendet},
+                               2}),
+    [](const ::testing::TestParamInfo<LockCase>& info) { return info.param.name; });
+
+// The environment variable's text and the times it sets.
+struct TimesCase {
+    const wchar_t* text;
+    Wartezeiten::Zeiten times;
+};
+
+class WartezeitenTest : public ::testing::TestWithParam<TimesCase> {};
+
+TEST_P(WartezeitenTest, ReadsWhatItCanAndKeepsTheRest) {
+    EXPECT_EQ(Wartezeiten::AusText(GetParam().text), GetParam().times);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texte, WartezeitenTest,
+    ::testing::Values(TimesCase{L"", {30000, 10000, 250}},
+                      TimesCase{L"hang=60", {60000, 10000, 250}},
+                      TimesCase{L"busy=0.5;HANG=2.25", {2250, 500, 250}},
+                      TimesCase{L" busy=0.1 , hang=86400 ", {86400000, 100, 100}},
+                      TimesCase{L"hang=0.05,busy=86401", {30000, 10000, 250}},
+                      TimesCase{L"hang=1.2345,busy=x,wait=5,hang", {30000, 10000, 250}},
+                      TimesCase{L"hang=,busy=-3,hang=1e3", {30000, 10000, 250}}));
+
+}  // namespace
