@@ -5,6 +5,7 @@
 #include <charconv>
 #include <string>
 
+#include "ACTMeldungstexte.h"
 #include "QuendelhofVersion.h"
 #include "act/ACTGeduld.h"
 #include "act/modACTHandle.h"
@@ -203,8 +204,7 @@ platform::ObjectRef* clACTApplication::FetchFieldView(const Text& Feldtyp) {
     Text word = platform::LowerCase(Feldtyp);
     bool groups = NamesGroups(word);
     if (!groups && !NamesContacts(word)) {
-        Warn(L"Falsche Feldtyp-Bezeichnung (" + Feldtyp + L"). Es wird Kontakt benutzt.",
-             platform::kMbOk);
+        Warn(actmeldungstext::FalscherFeldtyp(Feldtyp), platform::kMbOk);
     }
     if (groups) {
         return GetGroupView() != kFalse ? &objGroupView : nullptr;
@@ -408,10 +408,7 @@ TruthValue clACTApplication::CloseDatenbank() {
         if (number == 0) {
             result = kTrue;
         } else {
-            Warn(L"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:" +
-                     std::to_wstring(number) +
-                     L"\r\nDie Datenbank konnte nicht geschlossen werden.",
-                 platform::kMbOk);
+            Warn(actmeldungstext::CloseDBFehler(std::to_wstring(number)), platform::kMbOk);
         }
     }
     ReleaseObjects();
@@ -446,7 +443,7 @@ TruthValue clACTApplication::GetViews() {
     }
     objViews = platform::VariantToObject(objACT->Invoke(L"Views", CallKind::MethodOrGet, {}));
     if (objViews == nullptr) {
-        Warn(L"OLE-Verbindung zu ACT! ist nicht möglich.(View)", platform::kMbOk);
+        Warn(actmeldungstext::kKeineViews, platform::kMbOk);
         return kFalse;
     }
     return kTrue;
@@ -462,11 +459,7 @@ TruthValue clACTApplication::FetchView(platform::ObjectRef& field, Fetch fetch) 
         field = platform::VariantToObject(fetch());
         platform::DoEvents();
         if (field == nullptr) {
-            std::int32_t answer = Warn(
-                L"Eine OLE-Verbindung zu Act! ist nicht möglich.\r\n"
-                L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
-                L"Weiter versuchen ?",
-                platform::kMbYesNo);
+            std::int32_t answer = Warn(actmeldungstext::kKeinView, platform::kMbYesNo);
             if (answer != platform::kIdYes) {
                 return kFalse;
             }

@@ -1,6 +1,8 @@
+#include <cstdint>
 #include <vector>
 
 #include "Existenztest.h"
+#include "Meldungstexte.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
 #include "platform/MessageBox.h"
@@ -12,17 +14,9 @@ namespace modHaupt {
 namespace {
 
 using platform::Text;
+using Meldungstext = Text (*)(const Text&);
 
-// Shows a message about a piece of the command line: head, the piece in quotes, tail.
-void MeldeStueck(const Text& kopf, const Text& stueck, const Text& schluss) {
-    detail::ZeigeHaltemeldung(kopf + L"\"" + stueck + L"\"" + schluss,
-                              platform::kMbOk | platform::kMbIconExclamation);
-}
-
-void WarneStueck(const Text& kopf, const Text& stueck, const Text& schluss) {
-    platform::ShowMessageBox(kopf + L"\"" + stueck + L"\"" + schluss, detail::Programmtitel(),
-                             platform::kMbOk | platform::kMbIconExclamation);
-}
+constexpr std::uint32_t kWarnung = platform::kMbOk | platform::kMbIconExclamation;
 
 bool HatEndung(const Text& stueck, const Text& endung) {
     if (stueck.size() <= 4) {
@@ -31,15 +25,16 @@ bool HatEndung(const Text& stueck, const Text& endung) {
     return platform::LowerCase(stueck.substr(stueck.size() - 4)) == endung;
 }
 
-// Tests one layout piece; false when the file is missing (after its message).
-bool PruefeLayout(const Text& stueck, const Text& fehltKopf, const Text& endung,
-                  const Text& endungSchluss, Text& ziel) {
+// Tests one layout piece; false when the file is missing (after its message). A wrong
+// extension is only warned about.
+bool PruefeLayout(const Text& stueck, Meldungstext fehlt, const Text& endung,
+                  Meldungstext falscheEndung, Text& ziel) {
     if (!DateiExistiert(stueck)) {
-        MeldeStueck(fehltKopf, stueck, L" wurde nicht gefunden.");
+        detail::ZeigeHaltemeldung(fehlt(stueck), kWarnung);
         return false;
     }
     if (!HatEndung(stueck, endung)) {
-        WarneStueck(L"Die Datei ", stueck, endungSchluss);
+        platform::ShowMessageBox(falscheEndung(stueck), detail::Programmtitel(), kWarnung);
     }
     ziel = stueck;
     return true;
@@ -58,19 +53,19 @@ platform::TruthValue PruefeBefehlszeile() {
     // An argument of blanks only has no piece at all: it names the empty database path.
     Text datenbank = stuecke.empty() ? Text() : stuecke[0];
     if (!DateiExistiert(datenbank)) {
-        MeldeStueck(L"Die ACT!-Datenbankdatei ", datenbank, L" wurde nicht gefunden.");
+        detail::ZeigeHaltemeldung(meldungstext::DatenbankdateiFehlt(datenbank), kWarnung);
         return platform::kFalse;
     }
     zustand.strDatenbank = datenbank;
 
     if (stuecke.size() > 1 && !stuecke[1].empty() &&
-        !PruefeLayout(stuecke[1], L"Die Kontaktlayoutdatei ", L".cly",
-                      L" ist keine Kontaktlayoutdatei.", zustand.strKontaktlayout)) {
+        !PruefeLayout(stuecke[1], meldungstext::KontaktlayoutdateiFehlt, L".cly",
+                      meldungstext::KeineKontaktlayoutdatei, zustand.strKontaktlayout)) {
         return platform::kFalse;
     }
     if (stuecke.size() > 2 && !stuecke[2].empty() &&
-        !PruefeLayout(stuecke[2], L"Die Gruppenlayoutdatei ", L".gly",
-                      L" ist keine Gruppenlayoutdatei.", zustand.strGruppenlayout)) {
+        !PruefeLayout(stuecke[2], meldungstext::GruppenlayoutdateiFehlt, L".gly",
+                      meldungstext::KeineGruppenlayoutdatei, zustand.strGruppenlayout)) {
         return platform::kFalse;
     }
     return platform::kTrue;

@@ -1,6 +1,7 @@
 #include <memory>
 
 #include "Existenztest.h"
+#include "Meldungstexte.h"
 #include "act/clACTApplication.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
@@ -35,14 +36,13 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
     Laufzustand& zustand = detail::Zustand();
     Text strVersion = platform::TrimBlanks(objACT.ACTVersion());
     if (strVersion.empty() || strVersion[0] != L'6') {
-        detail::ZeigeHaltemeldung(L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6",
+        detail::ZeigeHaltemeldung(meldungstext::kNurMitACT6,
                                   platform::kMbOk | platform::kMbIconInformation);
         return;
     }
     if (platform::LowerCase(objACT.ACTDatenbank()) == platform::LowerCase(zustand.strDatenbank)) {
-        Text frage = L"Die ACT!-Datenbank \"" + zustand.strDatenbank +
-                     L"\" ist bereits geöffnet.\r\nSoll die Datenbank wiederholt geöffnet werden?";
-        if (platform::ShowMessageBox(frage, detail::Programmtitel(),
+        if (platform::ShowMessageBox(meldungstext::DatenbankBereitsGeoeffnet(zustand.strDatenbank),
+                                     detail::Programmtitel(),
                                      platform::kMbYesNo | platform::kMbIconQuestion) !=
             platform::kIdYes) {
             zustand.eLaufergebnis = Laufergebnis::Angehalten;
@@ -50,7 +50,7 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
         }
     }
     if (!objACT.ACTDatenbank().empty() && objACT.CloseDatenbank() == platform::kFalse) {
-        detail::ZeigeHaltemeldung(L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden.",
+        detail::ZeigeHaltemeldung(meldungstext::kDatenbankNichtGeschlossen,
                                   platform::kMbOk | platform::kMbIconExclamation);
         return;
     }
@@ -65,7 +65,7 @@ void StarteACT() {
                                  platform::kHkeyLocalMachine, kInstallKey, L"InstallDir")) +
                              L"\\ACT.EXE";
     if (!DateiExistiert(zustand.strACTProgramm)) {
-        detail::ZeigeHaltemeldung(L"Die ACT!-Anwendung wurde nicht gefunden.", platform::kMbOk);
+        detail::ZeigeHaltemeldung(meldungstext::kAnwendungNichtGefunden, platform::kMbOk);
         return;
     }
     SchreibeLayouts();

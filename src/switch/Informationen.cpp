@@ -2,6 +2,7 @@
 #include <string>
 #include <vector>
 
+#include "Meldungstexte.h"
 #include "act/clACTApplication.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
@@ -59,37 +60,27 @@ void ZeigeInformationen() {
     Laufzustand& zustand = detail::Zustand();
     platform::ProgramVersion version = platform::GetProgramVersion();
     std::vector<Text> zeilen = {
-        L"Version: " + std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
-            L"." + std::to_wstring(version.revision),
-        L"",
-        L"Aufruf durch: Quendelhof.exe "
-        L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>",
-        L"",
-        L"Es dürfen keine Leerzeichen in den Pfadangaben enthalten sein.",
-        L"",
-    };
+        meldungstext::Versionszeile(version), L"", meldungstext::kAufruf, L"",
+        meldungstext::kKeineLeerzeichen,      L""};
 
     zustand.objACTApplication = std::make_shared<clACTApplication>();
     Text strKontakt = LiesLayout(L"CurrentContactLayout");
     Text strGruppe = LiesLayout(L"CurrentGroupLayout");
 
     Text beispiel;
-    Text copyright = L"Copyright © 2026 " + version.productName;
+    Text copyright = meldungstext::Copyright(version.productName);
     if (!zustand.objACTApplication->ACTDatenbank().empty()) {
         beispiel = BildeBeispiel(*zustand.objACTApplication, strKontakt, strGruppe);
         zeilen.insert(zeilen.end(),
-                      {L"Beispiel für die Befehlszeile: ", beispiel, L"",
-                       L"Die Daten für diese Befehlszeile wurden aus den aktuellen "
-                       L"ACT!-Einstellungen genommen.",
-                       L"Die Befefehlszeile wurde in die Zwischenablage kopiert, so dass sie bei "
-                       L"einem neuen Benutzerbefehl in ACT! eingefügt werden kann.",
-                       L"", copyright});
+                      {meldungstext::kBeispielKopf, beispiel, L"", meldungstext::kBeispielHerkunft,
+                       meldungstext::kBeispielZwischenablage, L"", copyright});
     } else {
         zeilen.insert(zeilen.end(), {L"", L"", copyright});
     }
 
     platform::PutTextOnClipboard(beispiel);
-    platform::ShowMessageBox(VerbindeZeilen(zeilen), L"Informationen über " + version.productName,
+    platform::ShowMessageBox(VerbindeZeilen(zeilen),
+                             meldungstext::InformationenTitel(version.productName),
                              platform::kMbOk | platform::kMbIconInformation);
 }
 

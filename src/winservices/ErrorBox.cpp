@@ -6,10 +6,13 @@
 
 namespace winservices {
 
+platform::Text ErrorBoxText(const platform::Text& number, const platform::Text& description) {
+    return L"Error: " + number + L". " + description;
+}
+
 void ShowErrorBox(const platform::Text& procedureName, const platform::Failure& failure) {
-    platform::Text text =
-        L"Error: " + std::to_wstring(failure.Number()) + L". " + failure.Description();
-    platform::ShowMessageBox(text, procedureName, platform::kMbOk);
+    platform::ShowMessageBox(ErrorBoxText(std::to_wstring(failure.Number()), failure.Description()),
+                             procedureName, platform::kMbOk);
 }
 
 }  // namespace winservices

@@ -32,10 +32,9 @@ void CloseLeftoverActWindows() {
     ADD_FAILURE() << "a stand-in ACT! of an earlier test does not end";
 }
 
-}  // namespace
-
-std::wstring BuiltFile(const char* linuxPath) {
-    std::wstring path = L"Z:" + Widen(linuxPath);
+// A Linux path as Wine's drive Z: shows it.
+std::wstring ThroughDriveZ(const std::wstring& linuxPath) {
+    std::wstring path = L"Z:" + linuxPath;
     for (wchar_t& c : path) {
         if (c == L'/') {
             c = L'\\';
@@ -44,7 +43,21 @@ std::wstring BuiltFile(const char* linuxPath) {
     return path;
 }
 
+}  // namespace
+
+std::wstring BuiltFile(const char* linuxPath) {
+    return ThroughDriveZ(Widen(linuxPath));
+}
+
 std::wstring QuendelhofExe() {
+    // A packaged program can take the place of the built one: its Linux path, or a Windows
+    // path, in this environment variable.
+    wchar_t chosen[MAX_PATH * 2] = {};
+    DWORD length = GetEnvironmentVariableW(L"QH_WINE_QUENDELHOF_EXE", chosen, MAX_PATH * 2);
+    if (length > 0 && length < MAX_PATH * 2) {
+        std::wstring path(chosen, length);
+        return path[0] == L'/' ? ThroughDriveZ(path) : path;
+    }
     return BuiltFile(QH_WINE_QUENDELHOF_EXE);
 }
 

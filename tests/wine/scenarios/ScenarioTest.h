@@ -57,6 +57,8 @@ class ScenarioTest : public ::testing::Test {
 
 // The Windows path of a file the build made (its Linux path, seen through drive Z:).
 std::wstring BuiltFile(const char* linuxPath);
+// The program under test: the one the build made, or the one the environment variable
+// QH_WINE_QUENDELHOF_EXE names (a Linux or a Windows path), such as an unpacked release.
 std::wstring QuendelhofExe();
 std::wstring ShowBoxExe();
 

@@ -1,0 +1,25 @@
+// The texts of the messages of clACTApplication. The class shows them through these names only;
+// the user's guide quotes those that Quendelhof.exe can show, and a unit test holds the two
+// together. What a call fills in (a number, a word) is a parameter.
+#pragma once
+
+#include "platform/Types.h"
+
+namespace actmeldungstext {
+
+// Three lines: where it happened, ACT!'s error number, and that the database is still open.
+platform::Text CloseDBFehler(const platform::Text& nummer);
+
+// ACT! gives no view collection.
+inline constexpr wchar_t kKeineViews[] = L"OLE-Verbindung zu ACT! ist nicht möglich.(View)";
+
+// ACT! gives no view: three lines, the last a question whether to try again.
+inline constexpr wchar_t kKeinView[] =
+    L"Eine OLE-Verbindung zu Act! ist nicht möglich.\r\n"
+    L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
+    L"Weiter versuchen ?";
+
+// A field type word that names neither contacts nor groups.
+platform::Text FalscherFeldtyp(const platform::Text& feldtyp);
+
+}  // namespace actmeldungstext
