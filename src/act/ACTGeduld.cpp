@@ -4,8 +4,8 @@
 #include <memory>
 #include <vector>
 
+#include "ACTMeldungstexte.h"
 #include "QuendelhofVersion.h"
-#include "Wartemeldungen.h"
 #include "Wartezeiten.h"
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
@@ -23,13 +23,13 @@ constexpr int kAbbruch = 2;
 
 const platform::WaitPrompt& AntwortFrage() {
     static const platform::WaitPrompt frage{QUENDELHOF_PRODUCT_NAME_W,
-                                            Wartemeldungen::kACTAntwortetNicht,
-                                            Wartemeldungen::kACTHatNichtGeantwortet, kAbbruch};
+                                            actmeldungstext::kACTAntwortetNicht,
+                                            actmeldungstext::kACTHatNichtGeantwortet, kAbbruch};
     return frage;
 }
 
 bool WeiterVersuchen() {
-    return platform::ShowMessageBox(Wartemeldungen::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
+    return platform::ShowMessageBox(actmeldungstext::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
                                     platform::kMbYesNo | platform::kMbIconExclamation) ==
            platform::kIdYes;
 }

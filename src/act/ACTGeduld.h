@@ -3,7 +3,7 @@
 //
 // Busy: a call that ACT! rejects (ServerBusy) is made again once per repeat time, with the
 // thread's window messages dispatched in between. When ACT! has refused it for the busy time,
-// the user is asked whether to keep trying (Wartemeldungen::kACTBeschaeftigt): Yes gives ACT!
+// the user is asked whether to keep trying (actmeldungstext::kACTBeschaeftigt): Yes gives ACT!
 // another such time, No lets the refusal pass on as the failure it is.
 // Hung: a call that has not returned after the answer time gets the question whether to wait
 // on (kACTAntwortetNicht); No ends the run with exit code 2 after kACTHatNichtGeantwortet

@@ -19,6 +19,23 @@ inline constexpr wchar_t kKeinView[] =
     L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
     L"Weiter versuchen ?";
 
+// ACT! has rejected a call for the busy time. Yes and No, exclamation mark; Yes tries on for
+// another such time.
+inline constexpr wchar_t kACTBeschaeftigt[] =
+    L"ACT! ist beschäftigt und nimmt im Moment keine Befehle an.\r\n"
+    L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
+    L"Weiter versuchen?";
+
+// A call to ACT! has not returned after the answer time. Yes and No, exclamation mark; Yes
+// waits another such time.
+inline constexpr wchar_t kACTAntwortetNicht[] =
+    L"ACT! antwortet nicht.\r\n"
+    L"Soll weiter auf ACT! gewartet werden?";
+
+// After No to kACTAntwortetNicht, before the run ends with exit code 2. OK, exclamation mark.
+inline constexpr wchar_t kACTHatNichtGeantwortet[] =
+    L"ACT! hat nicht geantwortet. Quendelhof wird beendet.";
+
 // A field type word that names neither contacts nor groups.
 platform::Text FalscherFeldtyp(const platform::Text& feldtyp);
 

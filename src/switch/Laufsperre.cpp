@@ -1,5 +1,6 @@
 #include "Laufsperre.h"
 
+#include "Meldungstexte.h"
 #include "QuendelhofVersion.h"
 #include "act/Wartezeiten.h"
 #include "modHaupt.h"
@@ -8,9 +9,10 @@
 namespace modHaupt {
 
 Laufsperre::Laufsperre() {
-    platform::TakeRunLock({QUENDELHOF_PRODUCT_NAME_W, kAndererLaufWartet, kAndererLaufNichtBeendet,
-                           static_cast<int>(Laufergebnis::Fehler)},
-                          Wartezeiten::Aktuell().antwortMs);
+    platform::TakeRunLock(
+        {QUENDELHOF_PRODUCT_NAME_W, meldungstext::kAndererLaufWartet,
+         meldungstext::kAndererLaufNichtBeendet, static_cast<int>(Laufergebnis::Fehler)},
+        Wartezeiten::Aktuell().antwortMs);
 }
 
 Laufsperre::~Laufsperre() {

@@ -4,16 +4,6 @@
 
 namespace modHaupt {
 
-// The question while another run holds the lock, after the answer time of Wartezeiten. Yes
-// and No, exclamation mark; Yes waits another such time.
-inline constexpr const wchar_t* kAndererLaufWartet =
-    L"Quendelhof wird gerade schon ausgeführt.\r\n"
-    L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
-
-// After No to kAndererLaufWartet, before the run ends with exit code 2. OK, exclamation mark.
-inline constexpr const wchar_t* kAndererLaufNichtBeendet =
-    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
-
 // Holds the run lock of the session from its making to its end: waits while another run holds
 // it, asks after the answer time whether to wait on, and ends the process after No (see
 // platform::TakeRunLock).

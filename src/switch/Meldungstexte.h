@@ -24,6 +24,16 @@ inline constexpr wchar_t kDatenbankNichtGeschlossen[] =
     L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden.";
 inline constexpr wchar_t kAnwendungNichtGefunden[] = L"Die ACT!-Anwendung wurde nicht gefunden.";
 
+// The run lock (see Laufsperre). The question while another run holds the lock, after the answer
+// time of act/Wartezeiten.h. Yes and No, exclamation mark; Yes waits another such time.
+inline constexpr wchar_t kAndererLaufWartet[] =
+    L"Quendelhof wird gerade schon ausgeführt.\r\n"
+    L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
+
+// After No to kAndererLaufWartet, before the run ends with exit code 2. OK, exclamation mark.
+inline constexpr wchar_t kAndererLaufNichtBeendet[] =
+    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
+
 // The information box: its title and its fixed lines.
 platform::Text InformationenTitel(const platform::Text& produkt);
 platform::Text Versionszeile(const platform::ProgramVersion& version);

@@ -56,6 +56,11 @@ std::vector<Meldung> MeldungenDesProgramms() {
         {"ACT!'s CloseDB failed", actmeldungstext::CloseDBFehler(kNummer)},
         {"database not closed", mt::kDatenbankNichtGeschlossen},
         {"ACT! not found", mt::kAnwendungNichtGefunden},
+        {"ACT! busy", actmeldungstext::kACTBeschaeftigt},
+        {"ACT! does not answer", actmeldungstext::kACTAntwortetNicht},
+        {"ACT! did not answer", actmeldungstext::kACTHatNichtGeantwortet},
+        {"another run", mt::kAndererLaufWartet},
+        {"another run not ended", mt::kAndererLaufNichtBeendet},
         {"error box", winservices::ErrorBoxText(kNummer, kBeschreibung)},
     };
 }
