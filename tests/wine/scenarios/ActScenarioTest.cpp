@@ -36,7 +36,6 @@ std::vector<std::wstring> Joined(std::initializer_list<std::vector<std::wstring>
 
 void ActScenarioTest::SetUp() {
     ScenarioTest::SetUp();
-    ASSERT_TRUE(RegisterStandinClasses(StandinExe())) << "cannot register the stand-in's classes";
     ClearActSettings();
     db_ = MakeFile(L"K.dbf");
     contact_ = MakeFile(L"L.cly");
