@@ -56,8 +56,10 @@ class AutomationObject {
     virtual void PutDefault(const Variant& value) = 0;
 };
 
-// Creates an object from the ProgID on the local machine. Throws a Failure when the server is
-// not registered or cannot be started, ServerBusy when it is busy. Never returns nothing.
+// Creates an object from the ProgID on the local machine. A 64-bit program also reaches a
+// 32-bit local server whose ProgID only the 32-bit view of the registry holds, as a 32-bit
+// installation of ACT! 6 leaves it. Throws a Failure when the server is not registered or cannot
+// be started, ServerBusy when it is busy. Never returns nothing.
 ObjectRef CreateAutomationObject(const Text& progId);
 
 }  // namespace platform

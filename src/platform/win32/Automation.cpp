@@ -344,16 +344,58 @@ Variant FromVariant(VARIANT* value) {
     return converted == nullptr ? Text() : Text(converted, SysStringLen(converted));
 }
 
+// A registry key that is closed when the holder goes.
+class RegistryKey {
+  public:
+    RegistryKey() = default;
+    ~RegistryKey() {
+        if (key_ != nullptr) {
+            RegCloseKey(key_);
+        }
+    }
+    RegistryKey(const RegistryKey&) = delete;
+    RegistryKey& operator=(const RegistryKey&) = delete;
+
+    HKEY* Receive() { return &key_; }
+    HKEY Get() const { return key_; }
+
+  private:
+    HKEY key_ = nullptr;
+};
+
+// The class of a ProgID as the 32-bit view of the registry holds it. A 32-bit server such as
+// ACT! 6 registers its ProgID there; where the views of the classes are kept apart (64-bit
+// Windows XP and Server 2003, Wine), a 64-bit program's CLSIDFromProgID does not see it.
+bool ClassFromThirtyTwoBitView(const Text& progId, CLSID* clsid) {
+    RegistryKey key;
+    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (progId + L"\\CLSID").c_str(), 0,
+                      KEY_QUERY_VALUE | KEY_WOW64_32KEY, key.Receive()) != ERROR_SUCCESS) {
+        return false;
+    }
+    wchar_t text[64] = {};  // a class in braces has 38 characters; the last one stays 0
+    DWORD size = sizeof text - sizeof text[0];
+    DWORD type = REG_NONE;
+    return RegQueryValueExW(key.Get(), nullptr, nullptr, &type, reinterpret_cast<BYTE*>(text),
+                            &size) == ERROR_SUCCESS &&
+           type == REG_SZ && SUCCEEDED(CLSIDFromString(text, clsid));
+}
+
 }  // namespace
 
 ObjectRef CreateAutomationObject(const Text& progId) {
     CLSID clsid;
+    DWORD context = CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER;
     if (FAILED(CLSIDFromProgID(progId.c_str(), &clsid))) {
-        throw Failure(kCannotCreateObject, L"ActiveX component can't create object");
+        // A 64-bit program also reaches a 32-bit server, out of process.
+        constexpr bool kSixtyFourBitProgram = sizeof(void*) == 8;
+        if (!kSixtyFourBitProgram || !ClassFromThirtyTwoBitView(progId, &clsid)) {
+            throw Failure(kCannotCreateObject, L"ActiveX component can't create object");
+        }
+        context = CLSCTX_LOCAL_SERVER | CLSCTX_ACTIVATE_32_BIT_SERVER;
     }
     ComPtr<IUnknown> unknown;
-    HRESULT hr = CoCreateInstance(clsid, nullptr, CLSCTX_INPROC_SERVER | CLSCTX_LOCAL_SERVER,
-                                  IID_IUnknown, reinterpret_cast<void**>(unknown.Receive()));
+    HRESULT hr = CoCreateInstance(clsid, nullptr, context, IID_IUnknown,
+                                  reinterpret_cast<void**>(unknown.Receive()));
     if (FAILED(hr) || !unknown) {
         Failure failure(kCannotCreateObject, L"ActiveX component can't create object");
         if (IsBusy(hr)) {

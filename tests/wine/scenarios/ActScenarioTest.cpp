@@ -36,7 +36,6 @@ std::vector<std::wstring> Joined(std::initializer_list<std::vector<std::wstring>
 
 void ActScenarioTest::SetUp() {
     ScenarioTest::SetUp();
-    ASSERT_TRUE(RegisterStandinClasses(StandinExe())) << "cannot register the stand-in's classes";
     ClearActSettings();
     db_ = MakeFile(L"K.dbf");
     contact_ = MakeFile(L"L.cly");
@@ -57,13 +56,15 @@ void ActScenarioTest::TearDown() {
 void ActScenarioTest::ClearActSettings() {
     LSTATUS user = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Symantec");
     EXPECT_TRUE(user == ERROR_SUCCESS || user == ERROR_FILE_NOT_FOUND) << user;
-    HKEY software = nullptr;
-    ASSERT_EQ(RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
-                            &software),
-              ERROR_SUCCESS);
-    LSTATUS machine = RegDeleteTreeW(software, L"Symantec");
-    RegCloseKey(software);
-    EXPECT_TRUE(machine == ERROR_SUCCESS || machine == ERROR_FILE_NOT_FOUND) << machine;
+    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
+        HKEY software = nullptr;
+        ASSERT_EQ(
+            RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | view, &software),
+            ERROR_SUCCESS);
+        LSTATUS machine = RegDeleteTreeW(software, L"Symantec");
+        RegCloseKey(software);
+        EXPECT_TRUE(machine == ERROR_SUCCESS || machine == ERROR_FILE_NOT_FOUND) << machine;
+    }
 }
 
 void ActScenarioTest::InstallAct(const std::wstring& setup) {
@@ -80,13 +81,13 @@ void ActScenarioTest::StopAct() {
     EXPECT_EQ(act_->ExitCode(), 0u);
 }
 
-void ActScenarioTest::SetInstallDir(const std::wstring& folder) {
+void ActScenarioTest::SetInstallDir(const std::wstring& folder, RegView view) {
     ASSERT_TRUE(
         RegImport(L"Windows Registry Editor Version 5.00\r\n\r\n"
                   L"[HKEY_LOCAL_MACHINE\\SOFTWARE\\Symantec\\ACT!\\Install\\5.0]\r\n"
                   L"\"InstallDir\"=\"" +
                       RegFileQuoted(folder) + L"\"\r\n",
-                  RegView::Bits32));
+                  view));
 }
 
 void ActScenarioTest::SetCurrentLayouts(const std::wstring& contact, const std::wstring& group) {

@@ -1,6 +1,7 @@
 // Fixture of the scenarios with ACT!: the stand-in ACT! 6 (qh_actstandin.exe, installed as
 // ACT.EXE in the test's folder "ACT"), ACT!'s registry settings in the prefix cleared before and
-// after each test, and the three files of a command line (K.dbf, L.cly, G.gly).
+// after each test (in both views of HKLM\SOFTWARE), and the three files of a command line
+// (K.dbf, L.cly, G.gly).
 #pragma once
 
 #include <map>
@@ -32,8 +33,9 @@ class ActScenarioTest : public ScenarioTest {
     // Ends it cleanly, so that its journal is complete.
     void StopAct();
 
-    // HKLM\SOFTWARE\Symantec\ACT!\Install\5.0 "InstallDir" in the 32-bit view.
-    void SetInstallDir(const std::wstring& folder);
+    // HKLM\SOFTWARE\Symantec\ACT!\Install\5.0 "InstallDir", where a 32-bit ACT! keeps it:
+    // in the 32-bit view, unless the test says otherwise.
+    void SetInstallDir(const std::wstring& folder, RegView view = RegView::Bits32);
     // HKCU\Software\Symantec\ACT!\Layout: the current layouts; an empty text leaves one out.
     void SetCurrentLayouts(const std::wstring& contact, const std::wstring& group);
     // The string values of HKCU\Software\Symantec\ACT!\Database; nothing when the key is missing.

@@ -6,6 +6,7 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "standin/StandinIds.h"
 
 namespace winetest {
 namespace {
@@ -159,6 +160,41 @@ TEST_F(WechselScenario, InstallDirWithoutActExeMeansActIsNotFound) {
     SetInstallDir(MakeFolder(L"Leer"));
     ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten, {AnwendungFehlt()});
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+// ACT! 6 is a 32-bit program: its install folder stands in the 32-bit view of the registry,
+// which the program reads whatever its own bitness.
+TEST_F(WechselScenario, InstallDirOnlyInThe64BitViewIsNotFound) {
+    InstallAct(L"[ACT]\ndatabase=\n");
+    SetInstallDir(Act().Folder(), RegView::Bits64);
+    RunResult run = Run(Argument(), {Button::Ok});
+    if (run.exitCode == kErledigt) {
+        Act().WaitUntilReady();  // started after all: it ends with the test
+    }
+    ExpectRun(run, kAngehalten, {AnwendungFehlt()});
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+// ACT! registers its classes in the 32-bit view only, as its 32-bit installation does; the
+// ProgID too, as far as the views of the classes are kept apart (under Wine, for one).
+TEST_F(WechselScenario, ActRegisteredOnlyInThe32BitViewIsFound) {
+    StartAct(kActRunning);
+    const std::wstring classes = L"HKEY_LOCAL_MACHINE\\Software\\Classes\\";
+    const std::wstring progId = classes + standin::kApplicationProgId + L"\\CLSID";
+    const std::wstring server =
+        classes + L"CLSID\\" + standin::kApplicationClsidText + L"\\LocalServer32";
+    EXPECT_EQ(RegExportStrings(progId, RegView::Bits32),
+              Settings({{L"@", standin::kApplicationClsidText}}));
+    EXPECT_EQ(RegExportStrings(server, RegView::Bits32), Settings({{L"@", Act().Program()}}));
+    EXPECT_EQ(RegExportStrings(progId, RegView::Bits64), std::nullopt);
+    EXPECT_EQ(RegExportStrings(server, RegView::Bits64), std::nullopt);
+    ExpectRun(Run(Argument()), kErledigt, {});
+    StopAct();
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       CloseAndOpen(),
+                                       {L"stopped"}}));
 }
 
 TEST_F(WechselScenario, ActNotInstalledIsNotFound) {

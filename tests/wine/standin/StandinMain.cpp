@@ -5,11 +5,12 @@
 // Everything it reads and writes lies in the folder of its executable, so that a test can copy
 // it as ACT.EXE into a folder of its own: act.ini sets it up; journal.txt receives its command
 // line and every call; ready.txt says "<process id> <window handle>" once the classes are
-// registered; state.ini holds the state at the end. A database named on the command line is
-// opened, as ACT! does. Closing the main window (WM_CLOSE) ends it cleanly: the class objects
-// are revoked. A busy ACT! (act.ini: busy=...) rejects calls through its message filter; a
-// slow member (delay.Object.Member=...) holds the stand-in without dispatching anything, and
-// one that never answers does so until the stand-in is asked to end.
+// registered, in the registry as a 32-bit installation of ACT! registers them (with this
+// executable as their local server) and with COM; state.ini holds the state at the end. A database
+// named on the command line is opened, as ACT! does. Closing the main window (WM_CLOSE) ends it
+// cleanly: the class objects are revoked. A busy ACT! (act.ini: busy=...) rejects calls through
+// its message filter; a slow member (delay.Object.Member=...) holds the stand-in without
+// dispatching anything, and one that never answers does so until the stand-in is asked to end.
 #include <objbase.h>
 #include <windows.h>
 
@@ -21,6 +22,7 @@
 #include "BusyFilter.h"
 #include "ClassFactory.h"
 #include "Journal.h"
+#include "ServerRegistration.h"
 #include "StandinIds.h"
 #include "platform/Failure.h"
 #include "platform/actmodel/ActIni.h"
@@ -30,7 +32,7 @@ namespace {
 
 using platform::Text;
 
-std::filesystem::path OwnFolder() {
+std::wstring OwnPath() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
@@ -40,7 +42,7 @@ std::filesystem::path OwnFolder() {
         }
         path.resize(path.size() * 2);
     }
-    return std::filesystem::path(path).parent_path();
+    return path;
 }
 
 // What follows the program's name on the command line, without the blanks around it.
@@ -114,8 +116,16 @@ bool WriteReadyFile(const std::filesystem::path& file, HWND window) {
     return static_cast<bool>(out);
 }
 
+bool RegisterClassesInTheRegistry(const std::wstring& ownPath) {
+    return standin::RegisterLocalServer(standin::kApplicationProgId, standin::kApplicationClsidText,
+                                        ownPath) == ERROR_SUCCESS &&
+           standin::RegisterLocalServer(standin::kStatusProgId, standin::kStatusClsidText,
+                                        ownPath) == ERROR_SUCCESS;
+}
+
 int Serve(HINSTANCE instance) {
-    const std::filesystem::path folder = OwnFolder();
+    const std::wstring ownPath = OwnPath();
+    const std::filesystem::path folder = std::filesystem::path(ownPath).parent_path();
     platform::actmodel::ActModel model;
     platform::actmodel::ActState& state = model.State();
     {
@@ -137,6 +147,10 @@ int Serve(HINSTANCE instance) {
         journal.Layouts();
     }
 
+    if (!RegisterClassesInTheRegistry(ownPath)) {
+        journal.Line(L"error the classes could not be written to the registry");
+        return 7;
+    }
     HWND window = MakeMainWindow(instance, state.window);
     if (window == nullptr) {
         journal.Line(L"error no main window");

@@ -110,6 +110,8 @@ int Reg(const std::wstring& arguments, RegView view) {
     std::wstring commandLine = L"\"" + program + L"\" " + arguments;
     if (view == RegView::Bits32) {
         commandLine += L" /reg:32";
+    } else if (view == RegView::Bits64) {
+        commandLine += L" /reg:64";
     }
     STARTUPINFOW startup{};
     startup.cb = sizeof(startup);

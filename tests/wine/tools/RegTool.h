@@ -10,9 +10,10 @@
 
 namespace winetest {
 
-// Which view of HKEY_LOCAL_MACHINE\SOFTWARE a command works on: the 64-bit one, or the 32-bit
-// one (Wow6432Node) that a program opening keys with KEY_WOW64_32KEY sees.
-enum class RegView { Native, Bits32 };
+// Which view of HKEY_LOCAL_MACHINE\SOFTWARE a command works on: that of reg.exe's own bitness,
+// the 32-bit one (Wow6432Node) that a program opening keys with KEY_WOW64_32KEY sees, or the
+// 64-bit one.
+enum class RegView { Native, Bits32, Bits64 };
 
 // Runs "reg.exe <arguments>" and gives its exit code (0 success, 1 failure; -1: not started or
 // ended after a time limit).

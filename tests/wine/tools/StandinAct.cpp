@@ -3,7 +3,6 @@
 #include <filesystem>
 #include <sstream>
 
-#include "RegTool.h"
 #include "standin/StandinIds.h"
 
 namespace winetest {
@@ -28,16 +27,6 @@ std::wstring Widen(const std::string& bytes) {
     MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
                         needed);
     return text;
-}
-
-std::wstring RegistryText(HKEY root, const std::wstring& key) {
-    wchar_t buffer[MAX_PATH * 2] = {};
-    DWORD size = sizeof buffer;
-    if (RegGetValueW(root, key.c_str(), nullptr, RRF_RT_REG_SZ, nullptr, buffer, &size) !=
-        ERROR_SUCCESS) {
-        return std::wstring();
-    }
-    return buffer;
 }
 
 }  // namespace
@@ -181,29 +170,6 @@ std::vector<std::wstring> StandinAct::Journal() const {
 
 std::wstring StandinAct::FinalState() const {
     return ReadUtf8File(folder_ + L"\\" + standin::kFinalStateFile);
-}
-
-bool RegisterStandinClasses(const std::wstring& serverExe) {
-    const std::wstring classes = L"Software\\Classes\\";
-    auto registered = [&](const wchar_t* progId, const wchar_t* clsid) {
-        return RegistryText(HKEY_LOCAL_MACHINE, classes + progId + L"\\CLSID") == clsid &&
-               RegistryText(HKEY_LOCAL_MACHINE,
-                            classes + L"CLSID\\" + clsid + L"\\LocalServer32") == serverExe;
-    };
-    if (registered(standin::kApplicationProgId, standin::kApplicationClsidText) &&
-        registered(standin::kStatusProgId, standin::kStatusClsidText)) {
-        return true;
-    }
-    std::wstring text = L"Windows Registry Editor Version 5.00\r\n";
-    for (auto [progId, clsid] :
-         {std::pair{standin::kApplicationProgId, standin::kApplicationClsidText},
-          std::pair{standin::kStatusProgId, standin::kStatusClsidText}}) {
-        text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\" + std::wstring(progId) +
-                L"\\CLSID]\r\n@=\"" + clsid + L"\"\r\n";
-        text += L"\r\n[HKEY_LOCAL_MACHINE\\Software\\Classes\\CLSID\\" + std::wstring(clsid) +
-                L"\\LocalServer32]\r\n@=\"" + RegFileQuoted(serverExe) + L"\"\r\n";
-    }
-    return RegImport(text);
 }
 
 }  // namespace winetest

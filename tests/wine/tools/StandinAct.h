@@ -27,7 +27,8 @@ class StandinAct {
     std::wstring Program() const { return folder_ + L"\\ACT.EXE"; }
     const std::wstring& Folder() const { return folder_; }
 
-    // Starts ACT.EXE with the argument and waits until its classes are registered.
+    // Starts ACT.EXE with the argument and waits until its classes are registered (in the
+    // registry, by the stand-in itself, and with COM).
     bool Start(const std::wstring& argument = std::wstring());
     // Waits until a stand-in that someone else started is ready, and takes hold of it.
     bool WaitUntilReady(DWORD timeLimitMs = 10000);
@@ -48,11 +49,6 @@ class StandinAct {
     HWND window_ = nullptr;
     DWORD exitCode_ = STILL_ACTIVE;
 };
-
-// Registers the stand-in's classes ("ACTOLE.APPOBJECT", "Quendelhof.TestStatus") in the
-// prefix's HKEY_LOCAL_MACHINE\Software\Classes, with serverExe as their local server, unless
-// they are registered so already.
-bool RegisterStandinClasses(const std::wstring& serverExe);
 
 // A file's text, read as UTF-8 (empty when it cannot be read).
 std::wstring ReadUtf8File(const std::wstring& path);
