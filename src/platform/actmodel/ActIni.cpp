@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "RawResultText.h"
 #include "platform/Failure.h"
 #include "platform/Utf8.h"
 #include "platform/Variant.h"
@@ -89,6 +90,7 @@ std::optional<Fault> FaultOf(const std::string& value) {
 }
 
 const std::string kFaultPrefix = "fault.";
+const std::string kResultPrefix = "result.";
 
 struct NothingKnob {
     const char* key;
@@ -108,6 +110,12 @@ void ReadActSetting(ActState& state, const std::string& key, const std::string& 
     if (key.starts_with(kFaultPrefix)) {
         if (std::optional<Fault> fault = FaultOf(raw)) {
             state.faults[FromUtf8(spelling.substr(kFaultPrefix.size()))] = *fault;
+        }
+        return;
+    }
+    if (key.starts_with(kResultPrefix)) {
+        if (std::optional<RawResult> result = ReadRawResult(raw)) {
+            state.rawResults[FromUtf8(spelling.substr(kResultPrefix.size()))] = *result;
         }
         return;
     }
@@ -252,6 +260,9 @@ void WriteActIni(std::ostream& out, const ActState& state) {
     };
     for (const auto& [member, f] : state.faults) {
         out << kFaultPrefix << OneLine(member) << '=' << fault(f) << '\n';
+    }
+    for (const auto& [member, result] : state.rawResults) {
+        out << kResultPrefix << OneLine(member) << '=' << WriteRawResult(result) << '\n';
     }
     if (state.creationFault) {
         out << "creation.fault=" << fault(*state.creationFault) << '\n';
