@@ -17,6 +17,7 @@ void ResetDesktop() {
     ResetMessages();
     ResetClipboard();
     ResetRegionalSettings();
+    ResetCodePage();
 }
 
 }  // namespace platform::sim
