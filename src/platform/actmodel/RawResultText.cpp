@@ -240,7 +240,8 @@ std::uint64_t PayloadBits(const RawVariant& raw, std::size_t size) {
     return value;
 }
 
-std::string RealText(double value) {
+template <typename Real>
+std::string RealText(Real value) {
     if (std::isnan(value)) {
         return "nan";
     }
