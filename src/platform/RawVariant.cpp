@@ -170,7 +170,8 @@ Text DateText(double date) {
     constexpr double kFirstDay = -657434;      // 0100-01-01
     constexpr double kAfterLastDay = 2958466;  // 10000-01-01
     constexpr std::int64_t kSecondsPerDay = 86400;
-    if (!(date >= kFirstDay && date < kAfterLastDay)) {
+    // The day is the whole part: -657434.5 is noon of the first day.
+    if (!(std::trunc(date) >= kFirstDay && date < kAfterLastDay)) {
         throw StandardFailure(kOverflow);
     }
     double whole = std::trunc(date);

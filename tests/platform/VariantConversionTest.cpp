@@ -87,6 +87,7 @@ TEST(FromRawVariant, GivesEachTypeItsFormOrTheConversionsFailure) {
         Gives("DATE with time", Real(kVtDate, 45000.5), Text(L"2023-03-15 12:00:00")),
         Gives("DATE before day zero", Real(kVtDate, -1.25), Text(L"1899-12-29 06:00:00")),
         Gives("DATE first day", Real(kVtDate, -657434), Text(L"0100-01-01")),
+        Gives("DATE noon of the first day", Real(kVtDate, -657434.5), Text(L"0100-01-01 12:00:00")),
         Gives("DATE last second", Real(kVtDate, 2958465.99998), Text(L"9999-12-31 23:59:58")),
         Raises("DATE rounded past the last day", Real(kVtDate, 2958465.999999999), kOverflow),
         Raises("DATE before the first day", Real(kVtDate, -657435), kOverflow),
