@@ -3,6 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <limits>
 #include <string>
 
 #include "ACTMeldungstexte.h"
@@ -52,17 +55,22 @@ Text PaddedIdentifier(const Text& id) {
     return padded;
 }
 
-// Whether a value ACT! returned reports success: it equals 0. No value at all, and a returned
-// false, count as 0. A number too large for 32 bits is not 0 either.
+// Whether a value ACT! returned reports success: it equals the number 0. No value at all, and a
+// returned false, count as 0; Null is no number and never counts, and a fraction such as 0.4 is
+// not 0. A text that is no number raises failure 13.
 bool ReportsSuccess(const platform::Variant& value) {
-    try {
-        return platform::VariantToLong(value) == 0;
-    } catch (const platform::Failure& failure) {
-        if (failure.Number() == platform::kOverflow) {
-            return false;
-        }
-        throw;
+    return platform::VariantEqualsZero(value);
+}
+
+// An error number ACT! returned, for a message: a whole number as it is, anything else (a
+// fraction, a number beyond 32 bits) in its text form. Null raises failure 94.
+Text ErrorNumberText(const platform::Variant& value) {
+    long double number = platform::VariantToNumber(value);
+    if (std::trunc(number) == number && number >= std::numeric_limits<std::int32_t>::min() &&
+        number <= std::numeric_limits<std::int32_t>::max()) {
+        return std::to_wstring(static_cast<std::int32_t>(number));
     }
+    return platform::VariantToText(value);
 }
 
 // The progress of contact `done` of `count`, in percent with two decimals and the user's
@@ -403,12 +411,11 @@ platform::Variant clACTApplication::OpenDatenbank(Text sDatenbank) {
 TruthValue clACTApplication::CloseDatenbank() {
     TruthValue result = kFalse;
     if (ConnectACT() != kFalse) {
-        std::int32_t number =
-            platform::VariantToLong(objACT->Invoke(L"CloseDB", CallKind::MethodOrGet, {}));
-        if (number == 0) {
+        platform::Variant number = objACT->Invoke(L"CloseDB", CallKind::MethodOrGet, {});
+        if (ReportsSuccess(number)) {
             result = kTrue;
         } else {
-            Warn(actmeldungstext::CloseDBFehler(std::to_wstring(number)), platform::kMbOk);
+            Warn(actmeldungstext::CloseDBFehler(ErrorNumberText(number)), platform::kMbOk);
         }
     }
     ReleaseObjects();

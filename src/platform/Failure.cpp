@@ -35,6 +35,8 @@ Text StandardDescription(std::int32_t number) {
             return L"Subscript out of range";
         case kTypeMismatch:
             return L"Type mismatch";
+        case kInvalidUseOfNull:
+            return L"Invalid use of Null";
         default:
             return L"Application-defined or object-defined error";
     }

@@ -15,6 +15,7 @@ inline constexpr std::int32_t kOverflow = 6;
 inline constexpr std::int32_t kOutOfMemory = 7;
 inline constexpr std::int32_t kSubscriptOutOfRange = 9;
 inline constexpr std::int32_t kTypeMismatch = 13;
+inline constexpr std::int32_t kInvalidUseOfNull = 94;
 
 class Failure : public std::exception {
   public:

@@ -1,6 +1,8 @@
 #include "Variant.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 #include <cwchar>
 #include <limits>
 
@@ -14,15 +16,42 @@ bool IsBlank(wchar_t c) {
     return c == L' ' || c == L'\t';
 }
 
-// Reads digits into a long double; returns false when there were none.
-bool ReadDigits(const Text& text, std::size_t& pos, long double& value, int& digitsRead) {
-    digitsRead = 0;
-    while (pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9') {
-        value = value * 10 + (text[pos] - L'0');
-        ++pos;
-        ++digitsRead;
+// The digits of a number: at most kKeptDigits significant ones, the rest only shift the decimal
+// exponent, so that any length of text is read in bounded precision and never overflows.
+constexpr int kKeptDigits = 36;
+constexpr std::int64_t kExponentLimit = 100000;
+
+struct DecimalNumber {
+    long double mantissa = 0;  // the significant digits read, as an integer
+    std::int64_t exponent = 0;
+    int kept = 0;
+
+    void Add(int digit, bool fraction) {
+        if (mantissa == 0 && digit == 0) {
+            exponent -= fraction ? 1 : 0;  // leading zeros
+        } else if (kept < kKeptDigits) {
+            mantissa = mantissa * 10 + digit;
+            ++kept;
+            exponent -= fraction ? 1 : 0;
+        } else {
+            exponent += fraction ? 0 : 1;
+        }
+        exponent = std::clamp(exponent, -kExponentLimit, kExponentLimit);
     }
-    return digitsRead > 0;
+
+    // The value; one that is not 0 never comes out as 0, however small.
+    long double Value() const {
+        if (mantissa == 0) {
+            return 0;
+        }
+        long double value = exponent < 0 ? mantissa / std::pow(10.0L, -exponent)
+                                         : mantissa * std::pow(10.0L, exponent);
+        return value == 0 ? std::numeric_limits<long double>::denorm_min() : value;
+    }
+};
+
+bool IsDigit(const Text& text, std::size_t pos) {
+    return pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9';
 }
 
 long double ParseNumber(const Text& text) {
@@ -35,21 +64,19 @@ long double ParseNumber(const Text& text) {
         negative = text[pos] == L'-';
         ++pos;
     }
-    long double value = 0;
-    int intDigits = 0;
-    ReadDigits(text, pos, value, intDigits);
-    int fracDigits = 0;
+    DecimalNumber number;
+    bool anyDigit = false;
+    for (; IsDigit(text, pos); ++pos) {
+        number.Add(text[pos] - L'0', false);
+        anyDigit = true;
+    }
     if (pos < text.size() && text[pos] == L'.') {
-        ++pos;
-        long double scale = 1;
-        while (pos < text.size() && text[pos] >= L'0' && text[pos] <= L'9') {
-            scale /= 10;
-            value += (text[pos] - L'0') * scale;
-            ++pos;
-            ++fracDigits;
+        for (++pos; IsDigit(text, pos); ++pos) {
+            number.Add(text[pos] - L'0', true);
+            anyDigit = true;
         }
     }
-    if (intDigits + fracDigits == 0) {
+    if (!anyDigit) {
         throw StandardFailure(kTypeMismatch);
     }
     if (pos < text.size() && (text[pos] == L'e' || text[pos] == L'E')) {
@@ -59,15 +86,15 @@ long double ParseNumber(const Text& text) {
             negativeExponent = text[pos] == L'-';
             ++pos;
         }
-        long double exponent = 0;
-        int expDigits = 0;
-        if (!ReadDigits(text, pos, exponent, expDigits)) {
+        if (!IsDigit(text, pos)) {
             throw StandardFailure(kTypeMismatch);
         }
-        if (exponent > 4000) {
-            exponent = 4000;
+        std::int64_t exponent = 0;
+        for (; IsDigit(text, pos); ++pos) {
+            exponent = std::min(exponent * 10 + (text[pos] - L'0'), kExponentLimit);
         }
-        value *= std::pow(10.0L, negativeExponent ? -exponent : exponent);
+        number.exponent = std::clamp(number.exponent + (negativeExponent ? -exponent : exponent),
+                                     -kExponentLimit, kExponentLimit);
     }
     while (pos < text.size() && IsBlank(text[pos])) {
         ++pos;
@@ -75,6 +102,7 @@ long double ParseNumber(const Text& text) {
     if (pos != text.size()) {
         throw StandardFailure(kTypeMismatch);
     }
+    long double value = number.Value();
     return negative ? -value : value;
 }
 
@@ -91,6 +119,10 @@ long double RoundHalfEven(long double value) {
 }
 
 }  // namespace
+
+long double TextToNumber(const Text& text) {
+    return ParseNumber(text);
+}
 
 std::int32_t TextToLong(const Text& text) {
     long double rounded = RoundHalfEven(ParseNumber(text));
@@ -114,7 +146,7 @@ Text VariantToText(const Variant& value) {
     if (IsEmpty(value)) {
         return Text();
     }
-    throw StandardFailure(kTypeMismatch);
+    throw StandardFailure(IsNull(value) ? kInvalidUseOfNull : kTypeMismatch);
 }
 
 std::int32_t VariantToLong(const Variant& value) {
@@ -130,7 +162,7 @@ std::int32_t VariantToLong(const Variant& value) {
     if (IsEmpty(value)) {
         return 0;
     }
-    throw StandardFailure(kTypeMismatch);
+    throw StandardFailure(IsNull(value) ? kInvalidUseOfNull : kTypeMismatch);
 }
 
 std::int16_t VariantToInteger(const Variant& value) {
@@ -149,7 +181,27 @@ ObjectRef VariantToObject(const Variant& value) {
     if (IsEmpty(value)) {
         return nullptr;
     }
-    throw StandardFailure(kTypeMismatch);
+    throw StandardFailure(IsNull(value) ? kInvalidUseOfNull : kTypeMismatch);
+}
+
+long double VariantToNumber(const Variant& value) {
+    if (const auto* i4 = std::get_if<std::int32_t>(&value)) {
+        return *i4;
+    }
+    if (const auto* i2 = std::get_if<std::int16_t>(&value)) {
+        return *i2;
+    }
+    if (const auto* text = std::get_if<Text>(&value)) {
+        return TextToNumber(*text);
+    }
+    if (IsEmpty(value)) {
+        return 0;
+    }
+    throw StandardFailure(IsNull(value) ? kInvalidUseOfNull : kTypeMismatch);
+}
+
+bool VariantEqualsZero(const Variant& value) {
+    return !IsNull(value) && VariantToNumber(value) == 0;
 }
 
 }  // namespace platform

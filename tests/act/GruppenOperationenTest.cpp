@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "act/ActOperationsFixture.h"
+#include "platform/RawVariant.h"
 
 namespace {
 
@@ -221,6 +222,26 @@ TEST_F(GruppenOperationenTest, ReturnedNumberAsTextIsComparedByValue) {
     EXPECT_EQ(act.ShowGroupByUniqueID(L"G9999", platform::kFalse), platform::kTrue);
     Act().resultOverrides[L"GroupView.GoTo"] = Text(L"3000000000");
     EXPECT_EQ(act.ShowGroupByUniqueID(L"G0001", platform::kFalse), platform::kFalse);
+}
+
+TEST_F(GruppenOperationenTest, SuccessIsTheNumberZeroNeitherNullNorAFraction) {
+    using platform::RawVariant;
+    const std::pair<RawVariant, platform::TruthValue> table[] = {
+        {RawVariant::OfType(platform::kVtNull), platform::kFalse},
+        {RawVariant::Real(platform::kVtR4, 0.4), platform::kFalse},
+        {RawVariant::Real(platform::kVtR8, 1e-300), platform::kFalse},
+        {RawVariant::String(L"0.4"), platform::kFalse},
+        {RawVariant::Integer(platform::kVtBool, -1), platform::kFalse},
+        {RawVariant::Integer(platform::kVtCy, 0), platform::kTrue},
+        {RawVariant::Decimal(true, 0, 0, 0), platform::kTrue},
+        {RawVariant::OfType(platform::kVtEmpty), platform::kTrue},
+    };
+    for (const auto& [raw, expected] : table) {
+        Act().rawResults[L"GroupView.AddNew"] = {raw};
+        Act().rawResults[L"GroupView.SetActiveTab"] = {raw};
+        EXPECT_EQ(act.AddGroup(L"Vereine"), expected) << raw.type;
+        EXPECT_EQ(act.ShowGroupRegister(L"Kontakte"), expected) << raw.type;
+    }
 }
 
 TEST_F(GruppenOperationenTest, ReturnedValueThatIsNoNumberIsAFailure) {

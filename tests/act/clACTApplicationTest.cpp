@@ -5,6 +5,8 @@
 #include "act/clACTApplication.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
+#include "platform/RawVariant.h"
+#include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 
 namespace {
@@ -153,6 +155,53 @@ TEST_F(ClACTApplicationTest, CloseCountsAnEmptyResultAsSuccess) {
     Act().resultOverrides[L"App.CloseDB"] = platform::Empty();
     EXPECT_EQ(act.CloseDatenbank(), platform::kTrue);
     EXPECT_TRUE(Boxes().empty());
+}
+
+struct CloseAnswer {
+    const char* what;
+    platform::RawVariant raw;
+    platform::TruthValue closed;
+    const wchar_t* shownNumber;  // the number in the class's message, nullptr for no message
+    std::int32_t failure;
+};
+
+TEST_F(ClACTApplicationTest, CloseCountsOnlyTheNumberZeroAsClosed) {
+    using platform::RawVariant;
+    const CloseAnswer table[] = {
+        {"false", RawVariant::Integer(platform::kVtBool, 0), platform::kTrue, nullptr, 0},
+        {"negative zero", RawVariant::Real(platform::kVtR8, -0.0), platform::kTrue, nullptr, 0},
+        {"decimal zero", RawVariant::Decimal(false, 3, 0, 0), platform::kTrue, nullptr, 0},
+        {"zero as text", RawVariant::String(L" 0 "), platform::kTrue, nullptr, 0},
+        {"fraction", RawVariant::Real(platform::kVtR8, 0.4), platform::kFalse, L"0.4", 0},
+        {"fraction as text", RawVariant::String(L"-0.4"), platform::kFalse, L"-0.4", 0},
+        {"above 2^31", RawVariant::Integer(platform::kVtUi4, 3000000000), platform::kFalse,
+         L"3000000000", 0},
+        {"8 bytes", RawVariant::Integer(platform::kVtI8, -5), platform::kFalse, L"-5", 0},
+        {"Null", RawVariant::OfType(platform::kVtNull), platform::kFalse, nullptr,
+         platform::kInvalidUseOfNull},
+        {"error value", RawVariant::Integer(platform::kVtError, 5), platform::kFalse, nullptr,
+         platform::kTypeMismatch},
+    };
+    StartAct();
+    for (const CloseAnswer& row : table) {
+        sim::ResetMessageBoxes();
+        Act().rawResults[L"App.CloseDB"] = {row.raw};
+        platform::TruthValue closed = platform::kFalse;
+        EXPECT_EQ(testsupport::FailureNumberOf([&] { closed = act.CloseDatenbank(); }), row.failure)
+            << row.what;
+        EXPECT_EQ(closed, row.closed) << row.what;
+        if (row.shownNumber == nullptr) {
+            EXPECT_TRUE(Boxes().empty()) << row.what;
+        } else {
+            ASSERT_EQ(Boxes().size(), 1u) << row.what;
+            EXPECT_EQ(Boxes()[0].text,
+                      L"Fehler in Klasse ACTApplication - CloseDB\r\n"
+                      L"ACT!-Fehlernummer:" +
+                          Text(row.shownNumber) +
+                          L"\r\nDie Datenbank konnte nicht geschlossen werden.")
+                << row.what;
+        }
+    }
 }
 
 TEST_F(ClACTApplicationTest, CloseReportsActsNegativeErrorNumber) {

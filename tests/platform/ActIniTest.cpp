@@ -90,6 +90,47 @@ TEST(ActIniTest, BusyAndSlowKnobsSurviveAWriteAndARead) {
     EXPECT_EQ(Written(Read(text)), text);
 }
 
+TEST(ActIniTest, ResultsOfAnyTypeAreReadAndWrittenBackAlike) {
+    const char* const lines[] = {"EMPTY",
+                                 "NULL&",
+                                 "DISPATCH",
+                                 "BOOL -1",
+                                 "I1 -128",
+                                 "UI1 255",
+                                 "UI2 65535",
+                                 "UI4 4294967295",
+                                 "I8 -9223372036854775808",
+                                 "UI8 18446744073709551615",
+                                 "R4 0.4",
+                                 "R8& 1e+300",
+                                 "R8 nan",
+                                 "R8 -inf",
+                                 "DATE 45000.5",
+                                 "CY -922337203685477.5808",
+                                 "DECIMAL -79228162514264337593543950335",
+                                 "DECIMAL 0.0000000000000000000000000001",
+                                 "ERROR 5",
+                                 "BSTR a\\0b\\\\c",
+                                 "BSTR& "};
+    for (const char* line : lines) {
+        ActState state = Read(std::string("[ACT]\nresult.App.CloseDB=") + line + "\n");
+        ASSERT_EQ(state.rawResults.size(), 1u) << line;
+        std::string text = Written(state);
+        EXPECT_NE(text.find(std::string("result.App.CloseDB=") + line + "\n"), std::string::npos)
+            << text;
+    }
+    EXPECT_EQ(
+        Read("[ACT]\nresult.App.CloseDB=BSTR a\\0b\n").rawResults.at(L"App.CloseDB").value.text,
+        platform::Text(L"a\0b", 3));
+    for (const char* refused :
+         {"I1 128", "UI1 -1", "I8 9223372036854775808", "CY 0.00001",
+          "DECIMAL 79228162514264337593543950336", "R8 x", "NULL 5", "VARIANT", "I4"}) {
+        EXPECT_TRUE(
+            Read(std::string("[ACT]\nresult.App.CloseDB=") + refused + "\n").rawResults.empty())
+            << refused;
+    }
+}
+
 TEST(ActIniTest, AFaultFromTheFileIsRaisedByTheModel) {
     platform::actmodel::ActModel model;
     std::istringstream in("[ACT]\nrunning=yes\nfault.App.GetVersion=70 Zugriff verweigert\n");

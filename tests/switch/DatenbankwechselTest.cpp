@@ -4,6 +4,7 @@
 
 #include "WechselTestBasis.h"
 #include "platform/MessageBox.h"
+#include "platform/RawVariant.h"
 #include "platform/Shell.h"
 #include "platform/sim/SimShell.h"
 
@@ -231,6 +232,17 @@ TEST_F(DatenbankwechselTest, ErrorFromActBeforeTheLayoutsEndsTheRunWithoutWritin
     // The objects were let go in order even so.
     EXPECT_EQ(Journal().back(), L"release App");
     EXPECT_EQ(modHaupt::Zustand().objACTApplication, nullptr);
+}
+
+TEST_F(DatenbankwechselTest, CloseGivingNullIsNoClosedDatabaseAndEndsTheRunWithoutWriting) {
+    StartAct(kKunden);
+    Act().rawResults[L"App.CloseDB"] = {platform::RawVariant::OfType(platform::kVtNull)};
+    EXPECT_EQ(Run(kAlles), 2);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].text, L"Error: 94. Invalid use of Null");
+    EXPECT_FALSE(AnythingWritten());
+    EXPECT_EQ(Journal().back(), L"release App");
+    EXPECT_EQ(Journal()[Journal().size() - 2], L"App.CloseDB()");
 }
 
 TEST_F(DatenbankwechselTest, ErrorFromActAtTheOpenComesAfterTheLayouts) {

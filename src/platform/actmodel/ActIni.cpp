@@ -3,6 +3,7 @@
 #include <optional>
 #include <string>
 
+#include "RawResultText.h"
 #include "platform/Failure.h"
 #include "platform/Utf8.h"
 #include "platform/Variant.h"
@@ -135,6 +136,8 @@ bool ReadTimingSetting(ActState& state, const std::string& key, const std::strin
     return true;
 }
 
+const std::string kResultPrefix = "result.";
+
 struct NothingKnob {
     const char* key;
     int ActState::*counter;
@@ -157,6 +160,12 @@ void ReadActSetting(ActState& state, const std::string& key, const std::string& 
         return;
     }
     if (ReadTimingSetting(state, key, spelling, raw)) {
+        return;
+    }
+    if (key.starts_with(kResultPrefix)) {
+        if (std::optional<RawResult> result = ReadRawResult(raw)) {
+            state.rawResults[FromUtf8(spelling.substr(kResultPrefix.size()))] = *result;
+        }
         return;
     }
     if (key == "creation.fault") {
@@ -300,6 +309,9 @@ void WriteActIni(std::ostream& out, const ActState& state) {
     };
     for (const auto& [member, f] : state.faults) {
         out << kFaultPrefix << OneLine(member) << '=' << fault(f) << '\n';
+    }
+    for (const auto& [member, result] : state.rawResults) {
+        out << kResultPrefix << OneLine(member) << '=' << WriteRawResult(result) << '\n';
     }
     if (state.creationFault) {
         out << "creation.fault=" << fault(*state.creationFault) << '\n';

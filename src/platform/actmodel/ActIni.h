@@ -17,6 +17,9 @@
 //   fault.App.GetVersion=70 Zugriff verweigert
 //                                     the member (Object.Member, spelt as ACT! names it)
 //                                     raises this error number and description on every call
+//   result.ContactView.GetField=R8 0.4
+//                                     the member gives this result, in the form a server
+//                                     hands it over (any VARIANT type; see RawResultText.h)
 //   creation.fault=429 Text           the creation of the application object raises it
 //   nothing.views=2                   Views gives nothing for the next 2 calls; likewise
 //   nothing.activeview=2              GetActive, Create(1, 2) and Create(3, 2)

@@ -96,6 +96,8 @@ RecordedArgument Recorded(const Argument& argument) {
         recorded.value = std::to_wstring(bytes->bytes.size());
     } else if (std::holds_alternative<ObjectRef>(value)) {
         recorded.type = L"OBJ";
+    } else if (IsNull(value)) {
+        recorded.type = L"NULL";
     } else {
         recorded.type = L"EMPTY";
     }
@@ -235,6 +237,13 @@ class ModelObject final : public AutomationObject {
     ModelObject& operator=(const ModelObject&) = delete;
 
     Variant Invoke(const Text& member, CallKind kind, const std::vector<Argument>& args) override {
+        std::optional<RawResult> raw;
+        Variant result = Call(member, kind, args, raw);
+        return raw ? FromRawVariant(raw->value) : result;
+    }
+
+    Variant Call(const Text& member, CallKind kind, const std::vector<Argument>& args,
+                 std::optional<RawResult>& raw) {
         std::wstring_view canonical;
         for (std::wstring_view name : MembersOf(kind_)) {
             if (SameName(name, member)) {
@@ -271,7 +280,8 @@ class ModelObject final : public AutomationObject {
                 state_->takeTime(delay->second);
             }
         }
-        bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty();
+        bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty() ||
+                        !state_->rawResults.empty();
         Text key = knobsSet ? Text(ObjectName(kind_)) + L"." + Text(canonical) : Text();
         if (knobsSet) {
             RaiseFaultOf(key);
@@ -281,6 +291,11 @@ class ModelObject final : public AutomationObject {
             auto overridden = state_->resultOverrides.find(key);
             if (overridden != state_->resultOverrides.end()) {
                 result = overridden->second;
+            }
+            auto given = state_->rawResults.find(key);
+            if (given != state_->rawResults.end()) {
+                raw = given->second;
+                result = Empty();
             }
         }
         return result;
@@ -597,6 +612,15 @@ class ModelObject final : public AutomationObject {
 
 ObjectRef MakeObject(const std::shared_ptr<ActState>& state, ObjectKind kind) {
     return std::make_shared<ModelObject>(state, kind);
+}
+
+Variant InvokeKeepingRaw(AutomationObject& object, const Text& member, CallKind kind,
+                         const std::vector<Argument>& args, std::optional<RawResult>& raw) {
+    raw.reset();
+    if (auto* model = dynamic_cast<ModelObject*>(&object)) {
+        return model->Call(member, kind, args, raw);
+    }
+    return object.Invoke(member, kind, args);
 }
 
 }  // namespace platform::actmodel

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "platform/RawVariant.h"
 #include "platform/Types.h"
 #include "platform/Variant.h"
 
@@ -51,12 +52,18 @@ struct BusySpell {
     std::optional<std::uint32_t> since;  // the clock when the spell began
 };
 
+// A result as the automation server hands it over: any VARIANT type, by value or by reference.
+struct RawResult {
+    RawVariant value;
+    bool byReference = false;
+};
+
 // Kinds of calls as the journal shows them.
 enum class JournalCallKind { MethodOrGet, Method, PutDefault };
 
 enum class JournalEvent { Create, Release, Call };
 
-// One argument as it arrived: its type (I2, I4, BSTR, EMPTY, OBJ, BYTES), whether by
+// One argument as it arrived: its type (I2, I4, BSTR, EMPTY, NULL, OBJ, BYTES), whether by
 // reference, and its value as text.
 struct RecordedArgument {
     Text type;
@@ -121,6 +128,9 @@ struct ActState {
     std::int32_t closeDbResult = 0;      // what CloseDB gives; the database stays open unless 0
     std::map<Text, Variant> resultOverrides;  // by "Object.Member": given instead of the
                                               // member's own result, after its effect
+    std::map<Text, RawResult> rawResults;     // likewise, in the form a server hands over;
+                                              // the program's form is made of it as the
+                                              // Windows backend makes it (FromRawVariant)
 
     // Knobs for a busy or slow ACT!.
     std::optional<BusySpell> busy;          // every call and the creation of the application

@@ -19,6 +19,7 @@ void ResetDesktop() {
     ResetRegionalSettings();
     ResetClock();
     ResetRunLock();
+    ResetCodePage();
 }
 
 }  // namespace platform::sim

@@ -10,6 +10,7 @@
 
 #include "../Failure.h"
 #include "ComHandles.h"
+#include "VariantConversion.h"
 
 namespace platform {
 
@@ -17,6 +18,7 @@ namespace {
 
 using win32::BString;
 using win32::ComPtr;
+using win32::Fill;
 using win32::VariantHolder;
 
 constexpr std::int32_t kCannotCreateObject = 429;
@@ -103,11 +105,6 @@ Failure FailureOfException(EXCEPINFO& info) {
     return Failure(number, text);
 }
 
-class DispatchObject;
-
-// Fills an empty VARIANT with a value of the program.
-void Fill(VARIANT* target, const Variant& value);
-
 // The arguments of one call: the call's own copies of the values, and the VARIANTARGs handed
 // to the server in reverse order, by value or pointing into those copies.
 class DispatchArguments {
@@ -157,8 +154,6 @@ class DispatchArguments {
     std::vector<VARIANTARG> passed_;
 };
 
-Variant FromVariant(VARIANT* value);
-
 class DispatchObject final : public AutomationObject {
   public:
     explicit DispatchObject(ComPtr<IDispatch> dispatch) : dispatch_(std::move(dispatch)) {}
@@ -179,7 +174,7 @@ class DispatchObject final : public AutomationObject {
         }
         VariantHolder result;
         Call(dispid, DISPATCH_METHOD | DISPATCH_PROPERTYGET, params, result.Get());
-        return FromVariant(result.Get());
+        return win32::FromVariant(*result.Get());
     }
 
     void PutDefault(const Variant& value) override {
@@ -215,6 +210,10 @@ class DispatchObject final : public AutomationObject {
     ComPtr<IDispatch> dispatch_;
 };
 
+}  // namespace
+
+namespace win32 {
+
 ObjectRef WrapDispatch(IDispatch* dispatch) {
     if (dispatch == nullptr) {
         return ObjectRef();
@@ -223,126 +222,14 @@ ObjectRef WrapDispatch(IDispatch* dispatch) {
     return std::make_shared<DispatchObject>(ComPtr<IDispatch>::Adopt(dispatch));
 }
 
-void Fill(VARIANT* target, const Variant& value) {
-    if (const auto* text = std::get_if<Text>(&value)) {
-        BString copy(*text);
-        V_VT(target) = VT_BSTR;
-        V_BSTR(target) = copy.Release();
-    } else if (const auto* i2 = std::get_if<std::int16_t>(&value)) {
-        V_VT(target) = VT_I2;
-        V_I2(target) = *i2;
-    } else if (const auto* i4 = std::get_if<std::int32_t>(&value)) {
-        V_VT(target) = VT_I4;
-        V_I4(target) = *i4;
-    } else if (const auto* bytes = std::get_if<ByteArray>(&value)) {
-        SAFEARRAYBOUND bound{static_cast<ULONG>(bytes->bytes.size()), bytes->lowerBound};
-        SAFEARRAY* array = SafeArrayCreate(VT_UI1, 1, &bound);
-        if (array == nullptr) {
-            throw StandardFailure(kOutOfMemory);
-        }
-        V_VT(target) = VT_ARRAY | VT_UI1;
-        V_ARRAY(target) = array;  // freed with the VARIANT from here on
-        void* data = nullptr;
-        if (!bytes->bytes.empty() && SUCCEEDED(SafeArrayAccessData(array, &data))) {
-            std::memcpy(data, bytes->bytes.data(), bytes->bytes.size());
-            SafeArrayUnaccessData(array);
-        }
-    } else if (const auto* object = std::get_if<ObjectRef>(&value)) {
-        IDispatch* dispatch = nullptr;
-        if (*object != nullptr) {
-            const auto* ours = dynamic_cast<const DispatchObject*>(object->get());
-            if (ours == nullptr) {
-                throw StandardFailure(kTypeMismatch);
-            }
-            dispatch = ours->Dispatch();
-            dispatch->AddRef();
-        }
-        V_VT(target) = VT_DISPATCH;
-        V_DISPATCH(target) = dispatch;
-    } else {
-        V_VT(target) = VT_EMPTY;
-    }
+IDispatch* DispatchOf(const AutomationObject& object) {
+    const auto* ours = dynamic_cast<const DispatchObject*>(&object);
+    return ours == nullptr ? nullptr : ours->Dispatch();
 }
 
-ByteArray FromByteArray(SAFEARRAY* array) {
-    ByteArray result;
-    if (array == nullptr) {
-        return result;
-    }
-    LONG lower = 0;
-    LONG upper = -1;
-    if (SafeArrayGetDim(array) != 1 || FAILED(SafeArrayGetLBound(array, 1, &lower)) ||
-        FAILED(SafeArrayGetUBound(array, 1, &upper))) {
-        throw StandardFailure(kTypeMismatch);
-    }
-    result.lowerBound = lower;
-    if (upper < lower) {
-        return result;
-    }
-    void* data = nullptr;
-    if (FAILED(SafeArrayAccessData(array, &data))) {
-        throw StandardFailure(kTypeMismatch);
-    }
-    const auto* first = static_cast<const std::uint8_t*>(data);
-    result.bytes.assign(first, first + (static_cast<std::int64_t>(upper) - lower + 1));
-    SafeArrayUnaccessData(array);
-    return result;
-}
+}  // namespace win32
 
-Variant FromVariant(VARIANT* value) {
-    VariantHolder direct;
-    if ((V_VT(value) & VT_BYREF) != 0) {
-        if (FAILED(VariantCopyInd(direct.Get(), value))) {
-            throw StandardFailure(kTypeMismatch);
-        }
-        value = direct.Get();
-    }
-    switch (V_VT(value)) {
-        case VT_EMPTY:
-        case VT_NULL:
-            return Empty();
-        case VT_BSTR:
-            return V_BSTR(value) == nullptr ? Text()
-                                            : Text(V_BSTR(value), SysStringLen(V_BSTR(value)));
-        case VT_I2:
-            return static_cast<std::int16_t>(V_I2(value));
-        case VT_BOOL:
-            return static_cast<std::int16_t>(V_BOOL(value));
-        case VT_I4:
-            return static_cast<std::int32_t>(V_I4(value));
-        case VT_INT:
-            return static_cast<std::int32_t>(V_INT(value));
-        case VT_UI1:
-            return static_cast<std::int32_t>(V_UI1(value));
-        case VT_UI2:
-            return static_cast<std::int32_t>(V_UI2(value));
-        case VT_DISPATCH:
-            return WrapDispatch(V_DISPATCH(value));
-        case VT_UNKNOWN: {
-            if (V_UNKNOWN(value) == nullptr) {
-                return ObjectRef();
-            }
-            ComPtr<IDispatch> dispatch;
-            if (FAILED(V_UNKNOWN(value)->QueryInterface(
-                    IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive())))) {
-                throw StandardFailure(kTypeMismatch);
-            }
-            return ObjectRef(std::make_shared<DispatchObject>(std::move(dispatch)));
-        }
-        case VT_ARRAY | VT_UI1:
-            return FromByteArray(V_ARRAY(value));
-        default:
-            break;
-    }
-    // Other numbers become text in the invariant form ("1.5"), which the program's conversions
-    // read back as numbers whatever the user's regional settings.
-    VariantHolder text;
-    if (FAILED(VariantChangeTypeEx(text.Get(), value, LOCALE_INVARIANT, 0, VT_BSTR))) {
-        throw StandardFailure(kTypeMismatch);
-    }
-    BSTR converted = V_BSTR(text.Get());
-    return converted == nullptr ? Text() : Text(converted, SysStringLen(converted));
-}
+namespace {
 
 // A registry key that is closed when the holder goes.
 class RegistryKey {

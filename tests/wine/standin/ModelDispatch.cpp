@@ -3,11 +3,14 @@
 #include <oleauto.h>
 
 #include <cstring>
+#include <optional>
 #include <string>
 #include <vector>
 
+#include "RawResultVariant.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
+#include "platform/actmodel/ActObjects.h"
 
 namespace standin {
 
@@ -77,8 +80,9 @@ platform::Variant ToModel(const VARIANT& given) {
     }
     switch (V_VT(value)) {
         case VT_EMPTY:
-        case VT_NULL:
             return platform::Empty();
+        case VT_NULL:
+            return platform::Null();
         case VT_BSTR:
             return V_BSTR(value) == nullptr ? Text()
                                             : Text(V_BSTR(value), SysStringLen(V_BSTR(value)));
@@ -120,6 +124,8 @@ void FromModel(const platform::Variant& value, VARIANT* target, const AfterCall&
             *object == nullptr ? nullptr : ModelDispatch::Create(*object, afterCall);
     } else if (std::holds_alternative<platform::ByteArray>(value)) {
         throw platform::StandardFailure(platform::kTypeMismatch);
+    } else if (platform::IsNull(value)) {
+        V_VT(target) = VT_NULL;
     }
 }
 
@@ -250,8 +256,12 @@ HRESULT STDMETHODCALLTYPE ModelDispatch::Invoke(DISPID id, REFIID, LCID, WORD fl
             platform::CallKind kind = (flags & DISPATCH_PROPERTYGET) != 0
                                           ? platform::CallKind::MethodOrGet
                                           : platform::CallKind::Method;
-            platform::Variant value = object_->Invoke(member, kind, args);
-            if (result != nullptr) {
+            std::optional<platform::actmodel::RawResult> raw;
+            platform::Variant value =
+                platform::actmodel::InvokeKeepingRaw(*object_, member, kind, args, raw);
+            if (result != nullptr && raw) {
+                FillRaw(result, *raw);
+            } else if (result != nullptr) {
                 FromModel(value, result, afterCall_);
             }
         }

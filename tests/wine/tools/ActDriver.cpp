@@ -2,10 +2,12 @@
 // and writes its result to a file, so that the Wine tests can reach courses of the class that
 // Quendelhof.exe itself never takes. Test-only, never shipped.
 //
-//   qh_actdriver.exe RESULTFILE OPERATION [ARGUMENT...]
+//   qh_actdriver.exe RESULTFILE OPERATION [ARGUMENT...] [+ OPERATION [ARGUMENT...]]...
 //
-// RESULTFILE receives one UTF-8 line: "result <value>", or "failure <number> <description>" when
-// an error passed out of the operation. Message boxes of the class are shown as in the program.
+// RESULTFILE receives one UTF-8 line per operation: "result <value>", or "failure <number>
+// <description>" when an error passed out of the operation; characters below U+0020 in a value
+// are written as \xNN. Each operation runs on a new object of the class. Message boxes of the
+// class are shown as in the program.
 //
 //   qh_actdriver.exe RESULTFILE Absturz Zugriffsverletzung|Terminate
 //
@@ -74,6 +76,12 @@ const std::map<Text, Operation>& Operations() {
          [](clACTApplication& act, const std::vector<Text>& args) {
              return Number(act.AddGroup(args.at(0)));
          }},
+        {L"AktuelleFeldID", [](clACTApplication& act,
+                               const std::vector<Text>&) { return Number(act.AktuelleFeldID()); }},
+        {L"getFeldwert",
+         [](clACTApplication& act, const std::vector<Text>& args) {
+             return act.getFeldwert(args.at(0), std::stoi(args.at(1)));
+         }},
         {L"gehezuKonatkt",
          [](clACTApplication& act, const std::vector<Text>& args) {
              return Number(act.gehezuKonatkt(args.at(0)));
@@ -110,29 +118,58 @@ bool WriteResult(const Text& file, const Text& line) {
     return std::fclose(out) == 0 && written;
 }
 
+// Control characters (a NUL, a line break) would break the line apart.
+Text Visible(const Text& value) {
+    Text visible;
+    for (wchar_t c : value) {
+        if (c < 0x20) {
+            const wchar_t* digits = L"0123456789ABCDEF";
+            visible += L"\\x";
+            visible.push_back(digits[c >> 4]);
+            visible.push_back(digits[c & 0xF]);
+        } else {
+            visible.push_back(c);
+        }
+    }
+    return visible;
+}
+
+Text Run(const std::vector<Text>& words) {
+    auto operation = Operations().find(words.at(0));
+    if (operation == Operations().end()) {
+        return L"unknown operation " + words[0];
+    }
+    std::vector<Text> args(words.begin() + 1, words.end());
+    try {
+        clACTApplication act;
+        return L"result " + Visible(operation->second(act, args));
+    } catch (...) {
+        platform::Failure failure = platform::CurrentFailure();
+        return L"failure " + Number(failure.Number()) + L" " + Visible(failure.Description());
+    }
+}
+
 int Drive(const std::vector<Text>& words) {
     if (words.size() < 3) {
         return 64;
     }
-    const Text& resultFile = words[1];
     if (words[2] == L"Absturz") {
         return Crash(words.size() > 3 ? words[3] : Text());
     }
-    auto operation = Operations().find(words[2]);
-    if (operation == Operations().end()) {
-        WriteResult(resultFile, L"unknown operation " + words[2]);
-        return 65;
+    Text lines;
+    std::vector<Text> operation;
+    for (std::size_t i = 2; i <= words.size(); ++i) {
+        if (i < words.size() && words[i] != L"+") {
+            operation.push_back(words[i]);
+            continue;
+        }
+        if (operation.empty()) {
+            return 65;
+        }
+        lines += (lines.empty() ? L"" : L"\n") + Run(operation);
+        operation.clear();
     }
-    std::vector<Text> args(words.begin() + 3, words.end());
-    Text line;
-    try {
-        clACTApplication act;
-        line = L"result " + operation->second(act, args);
-    } catch (...) {
-        platform::Failure failure = platform::CurrentFailure();
-        line = L"failure " + Number(failure.Number()) + L" " + failure.Description();
-    }
-    return WriteResult(resultFile, line) ? 0 : 66;
+    return WriteResult(words[1], lines) ? 0 : 66;
 }
 
 }  // namespace

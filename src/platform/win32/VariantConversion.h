@@ -1,0 +1,31 @@
+// Between the VARIANTs of automation calls and the program's values. The Windows side only copies
+// a VARIANT's bytes, string, byte array or object out (reading through a reference); what they
+// become is decided by FromRawVariant, the same on every platform.
+#pragma once
+
+#include <oaidl.h>
+
+#include "../Automation.h"
+#include "../RawVariant.h"
+
+namespace platform::win32 {
+
+// The program's value of a result. Failures as FromRawVariant raises them; failure 13 as well
+// for a null reference, a reference to a reference and a byte array that is not one-dimensional.
+// Nothing is freed: the VARIANT stays the caller's, and what a reference points to stays its
+// owner's.
+Variant FromVariant(const VARIANT& value);
+
+// The raw form of a VARIANT, as FromVariant takes it.
+RawVariant CopyOut(const VARIANT& value);
+
+// Fills an empty VARIANT with a value of the program; it owns what it holds from then on.
+void Fill(VARIANT* target, const Variant& value);
+
+// Defined with the automation objects: the program's object for a dispatch pointer (nothing for
+// a null one; the reference is counted anew), and the dispatch pointer of one of them (null for
+// an object of another kind).
+ObjectRef WrapDispatch(IDispatch* dispatch);
+IDispatch* DispatchOf(const AutomationObject& object);
+
+}  // namespace platform::win32
