@@ -3,7 +3,10 @@
 // and what each answer leads to. (The Wine scenarios show the same with shortened times.)
 #include <gtest/gtest.h>
 
+#include <cwchar>
 #include <optional>
+#include <ostream>
+#include <string>
 
 #include "WechselTestBasis.h"
 #include "act/Wartezeiten.h"
@@ -270,6 +273,11 @@ struct TimesCase {
     const wchar_t* text;
     Wartezeiten::Zeiten times;
 };
+
+// The case by its text, so that the test's name says which one failed.
+void PrintTo(const TimesCase& value, std::ostream* out) {
+    *out << '"' << std::string(value.text, value.text + std::wcslen(value.text)) << '"';
+}
 
 class WartezeitenTest : public ::testing::TestWithParam<TimesCase> {};
 

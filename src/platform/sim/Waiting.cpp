@@ -50,9 +50,16 @@ void PauseWithMessages(std::uint32_t milliseconds) {
 
 void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
                  const std::function<void()>& wait) {
+    // As on Windows, a wait inside a wait is watched by the outer one alone.
+    static bool inWait = false;
+    if (inWait) {
+        wait();
+        return;
+    }
     const std::uint32_t start = sim::Clock().now;
     bool forever = false;
     std::exception_ptr failure;
+    inWait = true;
     try {
         wait();
     } catch (const sim::NeverReturns&) {
@@ -60,6 +67,7 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
     } catch (...) {
         failure = std::current_exception();
     }
+    inWait = false;
     const std::uint64_t took = static_cast<std::uint32_t>(sim::Clock().now - start);
     const std::uint64_t period = std::max<std::uint32_t>(limitMs, 1);
     // The questions the watch asked while the wait went on: one at the end of each full period.

@@ -32,6 +32,20 @@ class Locked {
     CRITICAL_SECTION& section_;
 };
 
+// Waits for an object without end while the messages that other programs send to this thread
+// (broadcasts to every window, OLE's own) are still answered; posted messages stay queued.
+// Gives the result of the wait for the object.
+DWORD WaitAnsweringSentMessages(HANDLE object) {
+    while (true) {
+        DWORD result = MsgWaitForMultipleObjects(1, &object, FALSE, INFINITE, QS_SENDMESSAGE);
+        if (result != WAIT_OBJECT_0 + 1) {
+            return result;
+        }
+        MSG message;
+        PeekMessageW(&message, nullptr, 0, 0, PM_NOREMOVE);  // delivers the sent ones
+    }
+}
+
 // Presses Yes in the message boxes of a thread of this process.
 BOOL CALLBACK PressYes(HWND window, LPARAM) {
     wchar_t className[16] = {};
@@ -106,7 +120,7 @@ class Watch {
         SetEvent(wake_.Get());
         if (phase == Phase::Ending) {
             // The user has given up: the watch ends the process.
-            WaitForSingleObject(thread_.Get(), INFINITE);
+            WaitAnsweringSentMessages(thread_.Get());
         } else if (phase == Phase::Asking) {
             do {
                 EnumThreadWindows(threadId_, PressYes, 0);
@@ -216,6 +230,12 @@ void PauseWithMessages(std::uint32_t milliseconds) {
         if (elapsed >= milliseconds) {
             return;
         }
+        MSG quit;
+        if (PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE)) {
+            // A quit request stays queued and would wake every wait for messages at once.
+            Sleep(milliseconds - elapsed);
+            return;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, milliseconds - elapsed, QS_ALLINPUT);
     }
 }
@@ -255,9 +275,9 @@ void TakeRunLock(const WaitPrompt& prompt, std::uint32_t limitMs) {
     }
     bool held = false;
     WatchedWait(prompt, limitMs, [&mutex, &held] {
-        DWORD result = WaitForSingleObject(mutex.Get(), INFINITE);
+        DWORD result = WaitAnsweringSentMessages(mutex.Get());
         // Abandoned: its holder ended without giving it back; it is ours now all the same.
-        held = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
+        held = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED_0;
     });
     if (held) {
         HeldRunLock() = std::move(mutex);

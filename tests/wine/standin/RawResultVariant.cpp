@@ -33,7 +33,7 @@ BSTR Copy(const platform::Text& text) {
 
 // The value itself, as a VARIANT holds it.
 void FillValue(VARIANT* target, const platform::RawVariant& raw) {
-    VariantInit(target);
+    std::memset(target, 0, sizeof *target);  // a DISPATCH, too, holds a null pointer
     if (raw.type == VT_DECIMAL) {
         std::memcpy(&V_DECIMAL(target), raw.bytes.data(), sizeof(DECIMAL));
     } else if (raw.type == VT_BSTR) {
