@@ -4,6 +4,8 @@
 
 #include <filesystem>
 
+#include "tools/TimeFactor.h"
+
 namespace winetest {
 
 namespace {
@@ -21,7 +23,7 @@ std::wstring Widen(const char* text) {
 // A stand-in ACT! that a broken-off test left behind would make every later test see ACT!
 // running: it is asked to end (it revokes its classes then) before a test starts.
 void CloseLeftoverActWindows() {
-    for (int attempt = 0; attempt < 250; ++attempt) {
+    for (DWORD attempt = 0; attempt < Scaled(250); ++attempt) {
         HWND window = FindWindowW(L"ACT3.0FrameClass", nullptr);
         if (window == nullptr) {
             return;

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "IconReader.h"
+#include "TimeFactor.h"
 
 namespace winetest {
 
@@ -24,14 +25,14 @@ std::wstring ClassOf(HWND window) {
 // The text of a window of another process, read with WM_GETTEXT.
 std::optional<std::wstring> TextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs),
                              &length)) {
         return std::nullopt;
     }
     std::wstring text(length + 1, L'\0');
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
-                             SMTO_ABORTIFHUNG, kMessageTimeoutMs, &copied)) {
+                             SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs), &copied)) {
         return std::nullopt;
     }
     text.resize(std::min<std::size_t>(copied, length));
@@ -79,7 +80,7 @@ bool IsIconStatic(const Control& control) {
 bool WaitUntilClosed(HWND box) {
     DWORD start = GetTickCount();
     while (IsWindow(box) && IsWindowVisible(box)) {
-        if (GetTickCount() - start >= kCloseTimeoutMs) {
+        if (GetTickCount() - start >= Scaled(kCloseTimeoutMs)) {
             return false;
         }
         Sleep(10);
@@ -127,7 +128,7 @@ bool BoxRobot::Handle(HWND box) {
     record.text = text.value_or(L"");
     record.icon = ReadBoxIcon(
         box, iconControl != nullptr && iconControl->visible ? iconControl->window : nullptr,
-        kIconTimeoutMs);
+        Scaled(kIconTimeoutMs));
     HWND buttonWindow[8] = {};
     for (const Control& control : controls) {
         if (control.visible && _wcsicmp(control.className.c_str(), L"Button") == 0 &&

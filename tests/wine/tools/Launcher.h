@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "BoxRecord.h"
+#include "TimeFactor.h"
 
 namespace winetest {
 
@@ -16,7 +17,7 @@ struct Launch {
     std::wstring commandLine;       // exactly what the program's GetCommandLineW returns
     std::wstring currentDirectory;  // empty: the caller's
     std::vector<Button> script;     // the button for each box, in order
-    DWORD timeLimitMs = 20000;
+    DWORD timeLimitMs = Scaled(20000);
 };
 
 struct RunResult {

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "TimeFactor.h"
 #include "UniqueHandle.h"
 
 namespace winetest {
@@ -132,7 +133,7 @@ int Reg(const std::wstring& arguments, RegView view) {
     }
     KernelHandle processHandle(process.hProcess);
     KernelHandle threadHandle(process.hThread);
-    if (WaitForSingleObject(processHandle.Get(), kTimeLimitMs) != WAIT_OBJECT_0) {
+    if (WaitForSingleObject(processHandle.Get(), Scaled(kTimeLimitMs)) != WAIT_OBJECT_0) {
         TerminateProcess(processHandle.Get(), 1);
         return -1;
     }

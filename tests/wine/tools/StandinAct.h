@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "TimeFactor.h"
 #include "UniqueHandle.h"
 
 namespace winetest {
@@ -31,11 +32,11 @@ class StandinAct {
     // registry, by the stand-in itself, and with COM).
     bool Start(const std::wstring& argument = std::wstring());
     // Waits until a stand-in that someone else started is ready, and takes hold of it.
-    bool WaitUntilReady(DWORD timeLimitMs = 10000);
+    bool WaitUntilReady(DWORD timeLimitMs = Scaled(10000));
     bool Running() const;
     // Asks the stand-in to end (WM_CLOSE to its main window) and waits for it; ends it by force
     // when it does not (and says so with false).
-    bool Stop(DWORD timeLimitMs = 10000);
+    bool Stop(DWORD timeLimitMs = Scaled(10000));
     DWORD ExitCode() const { return exitCode_; }
 
     // The journal's lines: "commandline ...", the model's entries, "layouts ...", "stopped".
