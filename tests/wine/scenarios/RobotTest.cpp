@@ -7,6 +7,7 @@
 #include "ScenarioTest.h"
 #include "tools/ClipboardText.h"
 #include "tools/Launcher.h"
+#include "tools/TimeFactor.h"
 
 namespace winetest {
 namespace {
@@ -96,7 +97,7 @@ TEST_F(RobotTest, LauncherEndsAProgramThatOverrunsItsTimeLimit) {
     RunResult run = RunProgram(launch);
     ASSERT_TRUE(run.started) << "CreateProcessW failed with error " << run.startError;
     EXPECT_TRUE(run.timedOut);
-    EXPECT_LT(run.milliseconds, 8000u);
+    EXPECT_LT(run.milliseconds, Scaled(8000));
 }
 
 TEST_F(RobotTest, ClipboardTextRoundTrips) {

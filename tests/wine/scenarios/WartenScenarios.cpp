@@ -5,6 +5,7 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "tools/TimeFactor.h"
 
 namespace winetest {
 namespace {
@@ -99,7 +100,7 @@ TEST_F(WartenScenario, HungCloseAnsweredNoEndsTheRunAndWritesNothing) {
     RunResult run = Run(Argument(), {Button::No, Button::Ok});
     ExpectRun(run, kFehler, {kAntwortetNicht, kHatNichtGeantwortet});
     // The answer time, the two boxes and the start of the program; far from a run that hangs.
-    EXPECT_LT(run.milliseconds, kWaitMs + 8000);
+    EXPECT_LT(run.milliseconds, kWaitMs + Scaled(8000));
     StopAct();
     EXPECT_EQ(
         Act().Journal(),

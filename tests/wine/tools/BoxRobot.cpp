@@ -25,8 +25,8 @@ std::wstring ClassOf(HWND window) {
 // The text of a window of another process, read with WM_GETTEXT.
 std::optional<std::wstring> TextOf(HWND window) {
     DWORD_PTR length = 0;
-    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, Scaled(kMessageTimeoutMs),
-                             &length)) {
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG,
+                             Scaled(kMessageTimeoutMs), &length)) {
         return std::nullopt;
     }
     std::wstring text(length + 1, L'\0');

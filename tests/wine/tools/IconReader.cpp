@@ -193,7 +193,8 @@ BoxIcon ReadBoxIcon(HWND box, HWND iconControl, DWORD timeoutMs) {
         return BoxIcon::None;
     }
     DWORD_PTR icon = 0;
-    if (SendMessageTimeoutW(iconControl, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, Scaled(2000), &icon) &&
+    if (SendMessageTimeoutW(iconControl, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, Scaled(2000),
+                            &icon) &&
         icon == 0) {
         return BoxIcon::None;
     }
