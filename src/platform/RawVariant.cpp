@@ -28,27 +28,6 @@ void PutLittleEndian(RawVariant& raw, std::size_t offset, std::size_t size, std:
     }
 }
 
-std::size_t SizeOf(std::uint16_t type) {
-    switch (type) {
-        case kVtI1:
-        case kVtUi1:
-            return 1;
-        case kVtI2:
-        case kVtUi2:
-        case kVtBool:
-            return 2;
-        case kVtI4:
-        case kVtUi4:
-        case kVtInt:
-        case kVtUint:
-        case kVtError:
-        case kVtR4:
-            return 4;
-        default:
-            return 8;
-    }
-}
-
 Variant WholeNumber(std::int64_t value) {
     if (value >= std::numeric_limits<std::int32_t>::min() &&
         value <= std::numeric_limits<std::int32_t>::max()) {
@@ -196,6 +175,46 @@ Text DateText(double date) {
 
 }  // namespace
 
+std::size_t PayloadSize(std::uint16_t type) {
+    switch (type) {
+        case kVtI1:
+        case kVtUi1:
+            return 1;
+        case kVtI2:
+        case kVtUi2:
+        case kVtBool:
+            return 2;
+        case kVtI4:
+        case kVtUi4:
+        case kVtInt:
+        case kVtUint:
+        case kVtError:
+        case kVtR4:
+            return 4;
+        case kVtI8:
+        case kVtUi8:
+        case kVtR8:
+        case kVtCy:
+        case kVtDate:
+            return 8;
+        default:
+            return 0;
+    }
+}
+
+std::uint64_t RawVariant::Bits() const {
+    return LittleEndian(*this, kValueOffset, PayloadSize(type));
+}
+
+std::int64_t RawVariant::SignedBits() const {
+    std::size_t bits = 8 * PayloadSize(type);
+    std::uint64_t value = Bits();
+    if (bits > 0 && bits < 64 && (value >> (bits - 1)) != 0) {
+        value |= ~std::uint64_t{0} << bits;
+    }
+    return static_cast<std::int64_t>(value);
+}
+
 RawVariant RawVariant::OfType(std::uint16_t type) {
     RawVariant raw;
     raw.type = type;
@@ -204,7 +223,7 @@ RawVariant RawVariant::OfType(std::uint16_t type) {
 
 RawVariant RawVariant::Integer(std::uint16_t type, std::int64_t value) {
     RawVariant raw = OfType(type);
-    PutLittleEndian(raw, kValueOffset, SizeOf(type), static_cast<std::uint64_t>(value));
+    PutLittleEndian(raw, kValueOffset, PayloadSize(type), static_cast<std::uint64_t>(value));
     return raw;
 }
 
@@ -236,45 +255,36 @@ RawVariant RawVariant::String(Text text) {
 }
 
 Variant FromRawVariant(const RawVariant& raw) {
-    auto unsignedValue = [&raw] { return LittleEndian(raw, kValueOffset, SizeOf(raw.type)); };
-    auto signedValue = [&raw, &unsignedValue] {
-        std::size_t bits = 8 * SizeOf(raw.type);
-        std::uint64_t value = unsignedValue();
-        if (bits < 64 && (value >> (bits - 1)) != 0) {
-            value |= ~std::uint64_t{0} << bits;
-        }
-        return static_cast<std::int64_t>(value);
-    };
     switch (raw.type) {
         case kVtEmpty:
             return Empty();
         case kVtNull:
             return Null();
         case kVtI2:
-            return static_cast<std::int16_t>(signedValue());
+            return static_cast<std::int16_t>(raw.SignedBits());
         case kVtBool:
-            return static_cast<std::int16_t>(unsignedValue() == 0 ? 0 : -1);
+            return static_cast<std::int16_t>(raw.Bits() == 0 ? 0 : -1);
         case kVtI1:
         case kVtI4:
         case kVtInt:
         case kVtI8:
-            return WholeNumber(signedValue());
+            return WholeNumber(raw.SignedBits());
         case kVtUi1:
         case kVtUi2:
         case kVtUi4:
         case kVtUint:
         case kVtUi8:
-            return WholeNumber(unsignedValue());
+            return WholeNumber(raw.Bits());
         case kVtR4:
-            return RealText(std::bit_cast<float>(static_cast<std::uint32_t>(unsignedValue())));
+            return RealText(std::bit_cast<float>(static_cast<std::uint32_t>(raw.Bits())));
         case kVtR8:
-            return RealText(std::bit_cast<double>(unsignedValue()));
+            return RealText(std::bit_cast<double>(raw.Bits()));
         case kVtCy:
-            return CurrencyText(signedValue());
+            return CurrencyText(raw.SignedBits());
         case kVtDecimal:
             return DecimalText(raw);
         case kVtDate:
-            return DateText(std::bit_cast<double>(unsignedValue()));
+            return DateText(std::bit_cast<double>(raw.Bits()));
         case kVtBstr:
             return raw.text;
         case kVtDispatch:

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <cstdint>
 
 #include "Variant.h"
@@ -59,7 +60,16 @@ struct RawVariant {
     static RawVariant Decimal(bool negative, std::uint8_t scale, std::uint32_t high,
                               std::uint64_t low);
     static RawVariant String(Text text);
+
+    // A number's value as its bits (PayloadSize bytes from offset 8), as they stand or widened
+    // with the sign of the type's size.
+    std::uint64_t Bits() const;
+    std::int64_t SignedBits() const;
 };
+
+// The size in bytes of the value of a number type (I1 to UI8, INT, UINT, BOOL, ERROR, R4, R8,
+// CY, DATE); 0 for every other type.
+std::size_t PayloadSize(std::uint16_t type);
 
 // The program's value of what the server gave:
 //   EMPTY -> Empty; NULL -> Null; I2 -> 16-bit; BOOL -> 16-bit -1 (any value but 0) or 0;

@@ -150,19 +150,11 @@ Text VariantToText(const Variant& value) {
 }
 
 std::int32_t VariantToLong(const Variant& value) {
-    if (const auto* i4 = std::get_if<std::int32_t>(&value)) {
-        return *i4;
-    }
-    if (const auto* i2 = std::get_if<std::int16_t>(&value)) {
-        return *i2;
-    }
     if (const auto* text = std::get_if<Text>(&value)) {
         return TextToLong(*text);
     }
-    if (IsEmpty(value)) {
-        return 0;
-    }
-    throw StandardFailure(IsNull(value) ? kInvalidUseOfNull : kTypeMismatch);
+    // The whole numbers and Empty exactly; the other kinds raise their failures.
+    return static_cast<std::int32_t>(VariantToNumber(value));
 }
 
 std::int16_t VariantToInteger(const Variant& value) {

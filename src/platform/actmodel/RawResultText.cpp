@@ -232,14 +232,6 @@ std::string Escaped(const Text& text) {
     return escaped;
 }
 
-std::uint64_t PayloadBits(const RawVariant& raw, std::size_t size) {
-    std::uint64_t value = 0;
-    for (std::size_t i = 0; i < size; ++i) {
-        value |= static_cast<std::uint64_t>(raw.bytes[8 + i]) << (8 * i);
-    }
-    return value;
-}
-
 template <typename Real>
 std::string RealText(Real value) {
     if (std::isnan(value)) {
@@ -254,12 +246,7 @@ std::string RealText(Real value) {
 }
 
 std::string WholeText(const RawVariant& raw, const TypeName& type) {
-    std::size_t size = type.max > 4294967295ULL ? 8 : type.max > 65535 ? 4 : type.max > 255 ? 2 : 1;
-    std::uint64_t bits = PayloadBits(raw, size);
-    if (type.min < 0 && size < 8 && (bits >> (8 * size - 1)) != 0) {
-        bits |= ~std::uint64_t{0} << (8 * size);
-    }
-    return type.min < 0 ? std::to_string(static_cast<std::int64_t>(bits)) : std::to_string(bits);
+    return type.min < 0 ? std::to_string(raw.SignedBits()) : std::to_string(raw.Bits());
 }
 
 }  // namespace
@@ -322,10 +309,10 @@ std::string WriteRawResult(const RawResult& result) {
         }
         if (raw.type == kVtR4) {
             return head + " " +
-                   RealText(std::bit_cast<float>(static_cast<std::uint32_t>(PayloadBits(raw, 4))));
+                   RealText(std::bit_cast<float>(static_cast<std::uint32_t>(raw.Bits())));
         }
         if (IsReal(raw.type)) {
-            return head + " " + RealText(std::bit_cast<double>(PayloadBits(raw, 8)));
+            return head + " " + RealText(std::bit_cast<double>(raw.Bits()));
         }
         if (raw.type == kVtCy || raw.type == kVtDecimal) {
             try {

@@ -15,34 +15,6 @@ namespace {
 
 constexpr std::size_t kValueOffset = 8;  // where a VARIANT's value begins, 32-bit and 64-bit
 
-// The size of a number's value, 0 for every other type.
-std::size_t NumberSize(VARTYPE type) {
-    switch (type) {
-        case VT_I1:
-        case VT_UI1:
-            return 1;
-        case VT_I2:
-        case VT_UI2:
-        case VT_BOOL:
-            return 2;
-        case VT_I4:
-        case VT_UI4:
-        case VT_INT:
-        case VT_UINT:
-        case VT_ERROR:
-        case VT_R4:
-            return 4;
-        case VT_I8:
-        case VT_UI8:
-        case VT_R8:
-        case VT_CY:
-        case VT_DATE:
-            return 8;
-        default:
-            return 0;
-    }
-}
-
 ByteArray FromByteArray(SAFEARRAY* array) {
     ByteArray result;
     if (array == nullptr) {
@@ -135,7 +107,7 @@ RawVariant CopyOut(const VARIANT& value) {
                         sizeof(DECIMAL));
             break;
         default: {
-            std::size_t size = NumberSize(base);
+            std::size_t size = PayloadSize(base);
             if (size == 0) {
                 throw StandardFailure(kTypeMismatch);
             }
