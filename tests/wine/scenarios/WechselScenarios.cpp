@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
@@ -175,22 +176,50 @@ TEST_F(WechselScenario, InstallDirOnlyInThe64BitViewIsNotFound) {
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
-// ACT! registers its classes in the 32-bit view only, as its 32-bit installation does. Its
-// server stands in that view alone. Its ProgID does too where the views of the classes are kept
-// apart (64-bit Windows XP and Server 2003; Wine, for a registration written from a 64-bit
-// process into the 32-bit view), and then the 64-bit program has to look for it there; where
-// ProgIDs are shared between the views (Windows 7 and later; Wine, for a 32-bit registrar), it
-// stands in both.
-TEST_F(WechselScenario, ActRegisteredOnlyInThe32BitViewIsFound) {
+// ACT! registers its classes as its 32-bit installation does. Its server's class is redirected
+// on every Windows: it stands in the 32-bit view alone. Its ProgID stands where the registrar's
+// system keeps it: shared between the views on Windows 7 and later, in the 32-bit view alone on
+// 64-bit Windows XP and Server 2003. Wine keeps it in the 32-bit view alone when a 64-bit
+// registrar writes it there (the stand-in is such a registrar on a machine that runs no 32-bit
+// programs), and shared when a 32-bit registrar writes it, but then a 64-bit reader asking for
+// the 32-bit view does not see it. The program depends on none of these layouts: it finds the
+// server whichever view holds the ProgID. The test says which layout it met.
+const std::wstring kClasses = L"HKEY_LOCAL_MACHINE\\Software\\Classes\\";
+
+std::wstring ProgIdKey() {
+    return kClasses + standin::kApplicationProgId;
+}
+
+Settings ProgIdClass() {
+    return {{L"@", standin::kApplicationClsidText}};
+}
+
+std::string LayoutMet(bool in32BitView, bool in64BitView) {
+    if (in32BitView && in64BitView) {
+        return "in both views (shared, as on Windows 7 and later)";
+    }
+    return in32BitView ? "in the 32-bit view only (as on 64-bit Windows XP)"
+                       : "in the 64-bit view only (Wine: a 32-bit registrar's shared ProgID, which "
+                         "a 64-bit reader of the 32-bit view does not see)";
+}
+
+TEST_F(WechselScenario, ServerRegisteredInThe32BitViewIsFound) {
     StartAct(kActRunning);
-    const std::wstring classes = L"HKEY_LOCAL_MACHINE\\Software\\Classes\\";
-    const std::wstring progId = classes + standin::kApplicationProgId + L"\\CLSID";
     const std::wstring server =
-        classes + L"CLSID\\" + standin::kApplicationClsidText + L"\\LocalServer32";
-    EXPECT_EQ(RegExportStrings(progId, RegView::Bits32),
-              Settings({{L"@", standin::kApplicationClsidText}}));
+        kClasses + L"CLSID\\" + standin::kApplicationClsidText + L"\\LocalServer32";
     EXPECT_EQ(RegExportStrings(server, RegView::Bits32), Settings({{L"@", Act().Program()}}));
     EXPECT_EQ(RegExportStrings(server, RegView::Bits64), std::nullopt);
+    const std::wstring progId = ProgIdKey() + L"\\CLSID";
+    std::optional<Settings> in32BitView = RegExportStrings(progId, RegView::Bits32);
+    std::optional<Settings> in64BitView = RegExportStrings(progId, RegView::Bits64);
+    ASSERT_TRUE(in32BitView || in64BitView) << "no view holds the ProgID";
+    for (const std::optional<Settings>& found : {in32BitView, in64BitView}) {
+        EXPECT_EQ(found.value_or(ProgIdClass()), ProgIdClass());
+    }
+    const std::string layout = LayoutMet(in32BitView.has_value(), in64BitView.has_value());
+    RecordProperty("ProgIdLayout", layout);
+    std::printf("The ProgID stands %s.\n", layout.c_str());
+
     ExpectRun(Run(Argument()), kErledigt, {});
     StopAct();
     EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
@@ -199,6 +228,32 @@ TEST_F(WechselScenario, ActRegisteredOnlyInThe32BitViewIsFound) {
                                        CloseAndOpen(),
                                        {L"stopped"}}));
 }
+
+#ifdef _WIN64
+// The layout of 64-bit Windows XP, made on any machine: the ProgID in the 32-bit view alone,
+// which the 64-bit program's CLSIDFromProgID does not see. (A 64-bit process writing into the
+// 32-bit view under Wine writes Wow6432Node itself, shared key or not.)
+TEST_F(WechselScenario, ProgIdOnlyInThe32BitViewIsFoundByThe64BitProgram) {
+    StartAct(kActRunning);
+    struct ProgIdRemover {
+        ~ProgIdRemover() {
+            for (RegView view : {RegView::Bits32, RegView::Bits64}) {
+                Reg(L"delete \"" + ProgIdKey() + L"\" /f", view);
+            }
+        }
+    } removesBothAtTheEnd;  // the stand-in registers it again when it next starts
+    Reg(L"delete \"" + ProgIdKey() + L"\" /f", RegView::Bits64);  // where it stands shared
+    ASSERT_TRUE(RegImport(L"Windows Registry Editor Version 5.00\r\n\r\n[" + ProgIdKey() +
+                              L"\\CLSID]\r\n@=\"" + standin::kApplicationClsidText + L"\"\r\n",
+                          RegView::Bits32));
+    ASSERT_EQ(RegExportStrings(ProgIdKey() + L"\\CLSID", RegView::Bits64), std::nullopt);
+    ASSERT_EQ(RegExportStrings(ProgIdKey() + L"\\CLSID", RegView::Bits32), ProgIdClass());
+
+    ExpectRun(Run(Argument()), kErledigt, {});
+    StopAct();
+    EXPECT_NE(Act().FinalState().find(L"database=" + db_ + L"\n"), std::wstring::npos);
+}
+#endif
 
 TEST_F(WechselScenario, ActNotInstalledIsNotFound) {
     ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten, {AnwendungFehlt()});
