@@ -14,11 +14,13 @@ namespace {
 
 class RobotTest : public ScenarioTest {
   protected:
-    RunResult ShowBox(UINT style, const std::wstring& text, std::vector<Button> script) {
+    RunResult ShowBox(UINT style, const std::wstring& text, std::vector<Button> script,
+                      const std::wstring& paintDelay = L"") {
         wchar_t styleText[16];
         wsprintfW(styleText, L"%x", style);
         return RunRaw(ShowBoxExe(),
-                      L"\"" + ShowBoxExe() + L"\" " + styleText + L" \"Prüfung\" \"" + text + L"\"",
+                      L"\"" + ShowBoxExe() + L"\" " + styleText + L" \"Prüfung\" \"" + text +
+                          L"\" " + paintDelay,
                       std::move(script));
     }
 };
@@ -44,6 +46,14 @@ INSTANTIATE_TEST_SUITE_P(
                       IconCase{MB_ICONEXCLAMATION, BoxIcon::Exclamation, "Exclamation"},
                       IconCase{MB_ICONERROR, BoxIcon::Error, "Error"}),
     [](const ::testing::TestParamInfo<IconCase>& info) { return std::string(info.param.name); });
+
+// A box that is shown but paints its icon only seconds later, as a busy program's may: the
+// robot reads the icon once it is painted, not the empty place before.
+TEST_F(RobotTest, ReadsAnIconPaintedLate) {
+    RunResult run =
+        ShowBox(MB_OK | MB_ICONERROR, L"Spät", {Button::Ok}, std::to_wstring(Scaled(2500)));
+    ExpectRun(run, IDOK, {{L"Spät", BoxIcon::Error, {Button::Ok}, L"Prüfung"}});
+}
 
 TEST_F(RobotTest, PressesTheButtonTheScriptNames) {
     RunResult no = ShowBox(MB_YESNO | MB_ICONQUESTION, L"Nochmal?", {Button::No});

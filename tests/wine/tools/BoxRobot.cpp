@@ -12,7 +12,7 @@ namespace winetest {
 namespace {
 
 constexpr UINT kMessageTimeoutMs = 2000;
-constexpr DWORD kIconTimeoutMs = 1500;
+constexpr DWORD kIconTimeoutMs = 5000;  // a box of a busy program may paint late
 constexpr DWORD kCloseTimeoutMs = 5000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 

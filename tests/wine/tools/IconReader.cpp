@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <cstdlib>
+#include <optional>
 #include <vector>
 
 #include "TimeFactor.h"
@@ -140,7 +141,17 @@ bool Uniform(const Pixels& pixels) {
     return true;
 }
 
-BoxIcon MatchOnce(HWND box, HWND iconControl) {
+struct StandardIcon {
+    LPCWSTR id;
+    BoxIcon icon;
+};
+const StandardIcon kStandardIcons[] = {{IDI_INFORMATION, BoxIcon::Information},
+                                       {IDI_QUESTION, BoxIcon::Question},
+                                       {IDI_WARNING, BoxIcon::Exclamation},
+                                       {IDI_ERROR, BoxIcon::Error}};
+
+// The standard icon whose pixels the control shows on the screen; Unknown when none matches.
+BoxIcon MatchPixels(HWND box, HWND iconControl) {
     RECT rect{};
     if (!GetWindowRect(iconControl, &rect)) {
         return BoxIcon::Unknown;
@@ -158,19 +169,11 @@ BoxIcon MatchOnce(HWND box, HWND iconControl) {
         return BoxIcon::Unknown;
     }
     if (Uniform(shown)) {
-        return BoxIcon::Unknown;  // not painted yet
+        return BoxIcon::Unknown;  // drawn, but not on the screen yet
     }
-    struct Candidate {
-        LPCWSTR id;
-        BoxIcon icon;
-    };
-    const Candidate candidates[] = {{IDI_INFORMATION, BoxIcon::Information},
-                                    {IDI_QUESTION, BoxIcon::Question},
-                                    {IDI_WARNING, BoxIcon::Exclamation},
-                                    {IDI_ERROR, BoxIcon::Error}};
     BoxIcon best = BoxIcon::Unknown;
     int bestDifference = 1000;
-    for (const Candidate& candidate : candidates) {
+    for (const StandardIcon& candidate : kStandardIcons) {
         Pixels reference;
         if (!DrawStandardIcon(candidate.id, shown.width, shown.height, outside.data.front(),
                               reference)) {
@@ -186,26 +189,59 @@ BoxIcon MatchOnce(HWND box, HWND iconControl) {
     return bestDifference <= 20 ? best : BoxIcon::Unknown;
 }
 
+// The icon a control holds (STM_GETICON); nothing while the control does not answer.
+std::optional<HICON> IconOf(HWND iconControl) {
+    DWORD_PTR icon = 0;
+    if (!SendMessageTimeoutW(iconControl, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, Scaled(2000),
+                             &icon)) {
+        return std::nullopt;
+    }
+    return reinterpret_cast<HICON>(icon);
+}
+
+// Where the standard icons' handles are the system's, shared by every process (Windows), the
+// handle tells the icon; under Wine each process has handles of its own and this finds nothing.
+BoxIcon MatchHandle(HICON icon) {
+    for (const StandardIcon& candidate : kStandardIcons) {
+        if (LoadIconW(nullptr, candidate.id) == icon) {
+            return candidate.icon;
+        }
+    }
+    return BoxIcon::Unknown;
+}
+
+// True when nothing of the window waits to be painted: its last WM_PAINT has been handled.
+bool Painted(HWND window) {
+    return !GetUpdateRect(window, nullptr, FALSE);
+}
+
 }  // namespace
 
 BoxIcon ReadBoxIcon(HWND box, HWND iconControl, DWORD timeoutMs) {
     if (iconControl == nullptr || !IsWindowVisible(iconControl)) {
         return BoxIcon::None;
     }
-    DWORD_PTR icon = 0;
-    if (SendMessageTimeoutW(iconControl, STM_GETICON, 0, 0, SMTO_ABORTIFHUNG, Scaled(2000),
-                            &icon) &&
-        icon == 0) {
-        return BoxIcon::None;
-    }
     DWORD start = GetTickCount();
-    while (true) {
-        BoxIcon found = MatchOnce(box, iconControl);
-        if (found != BoxIcon::Unknown || GetTickCount() - start >= timeoutMs) {
-            return found;
+    do {
+        std::optional<HICON> icon = IconOf(iconControl);
+        if (icon) {
+            // The box is shown once its WM_INITDIALOG has set the icon: none now means none.
+            if (*icon == nullptr) {
+                return BoxIcon::None;
+            }
+            BoxIcon found = MatchHandle(*icon);
+            // The pixels only once the box and its icon have painted; before, the screen shows
+            // whatever was there.
+            if (found == BoxIcon::Unknown && Painted(box) && Painted(iconControl)) {
+                found = MatchPixels(box, iconControl);
+            }
+            if (found != BoxIcon::Unknown) {
+                return found;
+            }
         }
         Sleep(30);
-    }
+    } while (GetTickCount() - start < timeoutMs);
+    return BoxIcon::Unknown;
 }
 
 }  // namespace winetest

@@ -1,6 +1,7 @@
-// Tells which standard icon a message box shows, by comparing the pixels of its icon control
-// with the standard icons drawn on the same background. (Under Wine the icon handle of the
-// control never equals the handle LoadIcon gives, so handles cannot be compared.)
+// Tells which standard icon a message box shows: by the icon control's handle where the standard
+// icons' handles are shared between processes (Windows), otherwise by comparing the pixels of
+// the painted control with the standard icons drawn on the same background (under Wine the
+// control's handle never equals the one LoadIcon gives).
 #pragma once
 
 #include <windows.h>
@@ -10,7 +11,8 @@
 namespace winetest {
 
 // box: the message box; iconControl: its icon control, or nullptr when it has none.
-// Retries until the icon is painted or timeoutMs has passed; Unknown when nothing matched.
+// Waits until the control holds its icon and the box has painted it, for at most timeoutMs;
+// Unknown when nothing matched by then.
 BoxIcon ReadBoxIcon(HWND box, HWND iconControl, DWORD timeoutMs);
 
 }  // namespace winetest
