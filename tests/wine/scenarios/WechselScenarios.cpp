@@ -230,10 +230,12 @@ TEST_F(WechselScenario, ServerRegisteredInThe32BitViewIsFound) {
 }
 
 #ifdef _WIN64
-// The layout of 64-bit Windows XP, made on any machine: the ProgID in the 32-bit view alone,
-// which the 64-bit program's CLSIDFromProgID does not see. (A 64-bit process writing into the
-// 32-bit view under Wine writes Wow6432Node itself, shared key or not.)
-TEST_F(WechselScenario, ProgIdOnlyInThe32BitViewIsFoundByThe64BitProgram) {
+// The layout of 64-bit Windows XP, made on any machine: the ProgID in the 32-bit view alone.
+// A 64-bit program's CLSIDFromProgID does not see it there, so the program looks itself; a
+// 32-bit one (an unpacked release's, for one) sees it in its own view. Only a 64-bit test can
+// make the layout: a 64-bit process writing into the 32-bit view under Wine writes Wow6432Node
+// itself, shared key or not.
+TEST_F(WechselScenario, ProgIdOnlyInThe32BitViewIsFound) {
     StartAct(kActRunning);
     struct ProgIdRemover {
         ~ProgIdRemover() {
