@@ -28,13 +28,24 @@ const platform::WaitPrompt& AntwortFrage() {
     return frage;
 }
 
+// The boxes about ACT! in front of ACT!'s window, which a busy or hung ACT! may keep on top.
+constexpr std::uint32_t kVorn = platform::kMbInFront;
+
 bool WeiterVersuchen() {
     return platform::ShowMessageBox(actmeldungstext::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
-                                    platform::kMbYesNo | platform::kMbIconExclamation) ==
+                                    platform::kMbYesNo | platform::kMbIconExclamation | kVorn) ==
            platform::kIdYes;
 }
 
-// Makes the call until ACT! takes it, each attempt watched.
+// Says why the run ends and ends it: nothing of the run happens after this.
+[[noreturn]] void BeendeDenLauf(const Text& abschied) {
+    platform::ShowMessageBox(abschied, QUENDELHOF_PRODUCT_NAME_W,
+                             platform::kMbOk | platform::kMbIconExclamation | kVorn);
+    throw platform::ProcessEnded{kAbbruch};
+}
+
+// Makes the call until ACT! takes it, each attempt watched. A run whose user gives up on a busy
+// ACT!, or whose ACT! has gone, ends here.
 void MitGeduld(const Wartezeiten::Zeiten& zeiten, const std::function<void()>& aufruf) {
     std::uint32_t beginn = platform::TickCount();
     while (true) {
@@ -45,11 +56,13 @@ void MitGeduld(const Wartezeiten::Zeiten& zeiten, const std::function<void()>& a
             if (static_cast<std::uint32_t>(platform::TickCount() - beginn) >=
                 zeiten.beschaeftigtMs) {
                 if (!WeiterVersuchen()) {
-                    throw;
+                    BeendeDenLauf(actmeldungstext::kACTWeiterhinBeschaeftigt);
                 }
                 beginn = platform::TickCount();
                 continue;
             }
+        } catch (const platform::ServerGone&) {
+            BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
         }
         platform::PauseWithMessages(zeiten.wiederholungMs);
     }
@@ -66,8 +79,9 @@ class GeduldigesObjekt final : public platform::AutomationObject {
         try {
             platform::WatchedWait(AntwortFrage(), zeiten_.antwortMs, [this] { objekt_.reset(); });
         } catch (...) {
-            // A release has no failure to report. (Only a simulated release could end the
-            // process here, and it takes no time.)
+            // A release has nothing to report. The end of the process after No cannot pass this
+            // destructor; where a backend cannot end the process at once (the simulated
+            // desktop), nothing of the program takes effect after it.
         }
     }
 

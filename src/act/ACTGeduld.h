@@ -4,11 +4,14 @@
 // Busy: a call that ACT! rejects (ServerBusy) is made again once per repeat time, with the
 // thread's window messages dispatched in between. When ACT! has refused it for the busy time,
 // the user is asked whether to keep trying (actmeldungstext::kACTBeschaeftigt): Yes gives ACT!
-// another such time, No lets the refusal pass on as the failure it is.
+// another such time, No ends the run with exit code 2 after kACTWeiterhinBeschaeftigt
+// (platform::ProcessEnded, which only the program's outermost frame catches).
+// Gone: a call that fails because ACT! has ended or cannot be reached (ServerGone) ends the run
+// likewise, after kACTNichtErreichbar. Errors that ACT! raises pass on unchanged.
 // Hung: a call that has not returned after the answer time gets the question whether to wait
 // on (kACTAntwortetNicht); No ends the run with exit code 2 after kACTHatNichtGeantwortet
 // (platform::WatchedWait). The times are those of Wartezeiten, read when the application object
-// is made.
+// is made. Every question and farewell comes to the front (platform::kMbInFront).
 #pragma once
 
 #include "platform/Types.h"

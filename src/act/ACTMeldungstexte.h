@@ -26,6 +26,16 @@ inline constexpr wchar_t kACTBeschaeftigt[] =
     L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
     L"Weiter versuchen?";
 
+// After No to kACTBeschaeftigt, before the run ends with exit code 2. OK, exclamation mark.
+inline constexpr wchar_t kACTWeiterhinBeschaeftigt[] =
+    L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.";
+
+// A call to ACT! failed because ACT! was ended (closed, ended in the task manager, crashed) or
+// can no longer be reached; the run then ends with exit code 2. OK, exclamation mark.
+inline constexpr wchar_t kACTNichtErreichbar[] =
+    L"ACT! wurde beendet oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
+    L"Bitte starten Sie ACT! und rufen Sie den Befehl noch einmal auf.";
+
 // A call to ACT! has not returned after the answer time. Yes and No, exclamation mark; Yes
 // waits another such time.
 inline constexpr wchar_t kACTAntwortetNicht[] =
@@ -33,6 +43,7 @@ inline constexpr wchar_t kACTAntwortetNicht[] =
     L"Soll weiter auf ACT! gewartet werden?";
 
 // After No to kACTAntwortetNicht, before the run ends with exit code 2. OK, exclamation mark.
+// The questions and farewells about a busy, hung or vanished ACT! come to the front above ACT!.
 inline constexpr wchar_t kACTHatNichtGeantwortet[] =
     L"ACT! hat nicht geantwortet. Quendelhof wird beendet.";
 

@@ -14,8 +14,17 @@ using platform::Text;
 constexpr std::uint64_t kKuerzesteMs = 100;
 constexpr std::uint64_t kLaengsteMs = 86400ull * 1000ull;
 
-bool IstTrenner(wchar_t c) {
-    return c == L',' || c == L';' || c == L' ' || c == L'\t';
+bool IstZiffer(wchar_t c) {
+    return c >= L'0' && c <= L'9';
+}
+
+// A comma between two digits is a decimal comma ("hang=2,5"), any other one separates.
+bool IstTrenner(const Text& text, std::size_t i) {
+    const wchar_t c = text[i];
+    if (c == L',') {
+        return i == 0 || i + 1 == text.size() || !IstZiffer(text[i - 1]) || !IstZiffer(text[i + 1]);
+    }
+    return c == L';' || c == L' ' || c == L'\t';
 }
 
 Text Klein(Text text) {
@@ -27,7 +36,8 @@ Text Klein(Text text) {
     return text;
 }
 
-// "2", "0.5", "12.250": seconds as milliseconds; nothing for anything else or out of range.
+// "2", "0.5", "0,5", "12.250": seconds as milliseconds; nothing for anything else or out of
+// range.
 std::optional<std::uint32_t> Millisekunden(const Text& sekunden) {
     std::uint64_t ganz = 0;
     std::size_t i = 0;
@@ -41,7 +51,7 @@ std::optional<std::uint32_t> Millisekunden(const Text& sekunden) {
         return std::nullopt;
     }
     std::uint64_t ms = ganz * 1000;
-    if (i < sekunden.size() && sekunden[i] == L'.') {
+    if (i < sekunden.size() && (sekunden[i] == L'.' || sekunden[i] == L',')) {
         std::uint64_t stelle = 100;
         for (++i; i < sekunden.size() && sekunden[i] >= L'0' && sekunden[i] <= L'9' && stelle > 0;
              ++i, stelle /= 10) {
@@ -61,7 +71,7 @@ Zeiten AusText(const Text& text) {
     std::size_t start = 0;
     while (start < text.size()) {
         std::size_t ende = start;
-        while (ende < text.size() && !IstTrenner(text[ende])) {
+        while (ende < text.size() && !IstTrenner(text, ende)) {
             ++ende;
         }
         Text teil = text.substr(start, ende - start);

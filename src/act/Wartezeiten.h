@@ -19,8 +19,9 @@ inline constexpr std::uint32_t kWiederholungMs = 250;
 
 // The environment variable that sets other times, for slow ACT! databases and for tests:
 // "hang=SECONDS,busy=SECONDS" (either part may be left out, in any order; commas, semicolons
-// or blanks between them). SECONDS is a number with up to three decimals after a point, from
-// 0.1 to 86400. A part that cannot be read keeps its time above.
+// or blanks between them). SECONDS is a number with up to three decimals after a point or a
+// decimal comma ("hang=2,5": a comma between two digits belongs to the number), from 0.1 to
+// 86400. A part that cannot be read keeps its time above.
 inline constexpr const wchar_t* kVariable = L"QUENDELHOF_WAIT";
 
 struct Zeiten {

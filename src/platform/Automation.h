@@ -35,10 +35,24 @@ class ServerBusy : public Failure {
     explicit ServerBusy(const Failure& failure) : Failure(failure) {}
 };
 
+// The failure of a call whose server has ended or can no longer be reached: its process was
+// ended or crashed, or the connection to it broke (a transport failure of the call, not an
+// error the server raised). Whether the server carried the call out is unknown. Its number and
+// description are those the failure would have without the distinction.
+class ServerGone : public Failure {
+  public:
+    explicit ServerGone(const Failure& failure) : Failure(failure) {}
+};
+
 // The number and description of a call that a busy server rejected (RPC_E_CALL_REJECTED).
 inline constexpr std::int32_t kCallRejected = static_cast<std::int32_t>(0x80010001u);
 inline constexpr const wchar_t* kCallRejectedDescription =
     L"Automation error: Call was rejected by callee";
+
+// The number and description of a call whose server is gone (RPC_E_DISCONNECTED).
+inline constexpr std::int32_t kServerDisconnected = static_cast<std::int32_t>(0x80010108u);
+inline constexpr const wchar_t* kServerDisconnectedDescription =
+    L"Automation error: The object invoked has disconnected from its clients";
 
 // An object of an automation server, reached through its dispatch interface.
 class AutomationObject {
@@ -48,7 +62,7 @@ class AutomationObject {
     // Calls the member by name with the arguments in order and returns its result (empty when
     // it gives none). An error raised by the server, or a member the object does not have,
     // throws a Failure with the server's number and description; a server that is busy throws
-    // ServerBusy.
+    // ServerBusy, one that has ended or cannot be reached ServerGone.
     virtual Variant Invoke(const Text& member, CallKind kind,
                            const std::vector<Argument>& args) = 0;
 
@@ -59,7 +73,8 @@ class AutomationObject {
 // Creates an object from the ProgID on the local machine. A 64-bit program also reaches a
 // 32-bit local server whose ProgID only the 32-bit view of the registry holds, as a 32-bit
 // installation of ACT! 6 leaves it. Throws a Failure when the server is not registered or cannot
-// be started, ServerBusy when it is busy. Never returns nothing.
+// be started, ServerBusy when it is busy, ServerGone when its running process cannot be reached
+// (it was ended while its registration stayed). Never returns nothing.
 ObjectRef CreateAutomationObject(const Text& progId);
 
 }  // namespace platform

@@ -26,19 +26,21 @@ struct WaitPrompt {
 };
 
 // Runs wait on the calling thread and watches it. When wait has not returned after limitMs,
-// the prompt's question is shown (Yes and No, exclamation mark). Yes waits another limitMs; No,
-// or a question that cannot be shown, shows the farewell (OK, exclamation mark) and ends the
-// process at once with the prompt's exit code: nothing of the program runs any more, and
-// nothing that wait holds (a call to another process, say) is touched. When wait returns while
-// the question is open, the question is closed as if Yes had been pressed and the run goes on;
-// there is never more than one box. Whatever wait throws passes on. Waits are made by the
+// the prompt's question is shown (Yes and No, exclamation mark, in front: kMbInFront). Yes waits
+// another limitMs; No, or a question that cannot be shown, shows the farewell (OK, exclamation
+// mark, in front) and ends the process at once with the prompt's exit code: nothing of the program
+// runs any more, and nothing that wait holds (a call to another process, say) is touched. When wait
+// returns while the question is open, the question is closed as if Yes had been pressed and the run
+// goes on; there is never more than one box. Whatever wait throws passes on. Waits are made by the
 // program's one thread; a wait inside a wait is watched by the outer one. (Should the system
 // refuse the watch its thread, the wait runs unwatched.)
 void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
                  const std::function<void()>& wait);
 
-// What a backend that cannot end the process at once throws instead (the simulated desktop):
-// the program's outermost frame returns the exit code and does nothing else.
+// The end of the run with an exit code, thrown where the process is to end but is not ended at
+// once: by a backend that cannot end it (the simulated desktop), and by the program when it
+// gives up on ACT! after telling the user. The program's outermost frame returns the exit code
+// and does nothing else; nothing between may catch it.
 struct ProcessEnded {
     int exitCode = 0;
 };

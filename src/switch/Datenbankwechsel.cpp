@@ -2,12 +2,14 @@
 
 #include "Existenztest.h"
 #include "Meldungstexte.h"
+#include "act/Wartezeiten.h"
 #include "act/clACTApplication.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/TextUtil.h"
+#include "platform/Waiting.h"
 #include "winservices/clShellExecute.h"
 #include "winservices/modRegistry.h"
 
@@ -58,6 +60,19 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
     objACT.OpenDatenbank(zustand.strDatenbank);
 }
 
+// The run lock is held until the ACT! just started shows its main window, for at most the answer
+// time, so that a run that follows finds ACT! running and switches in it, instead of starting
+// a second ACT! with its own layouts. Ends early when the started process ends.
+void WarteAufDasFenster(clACTApplication& objACT, const clShellExecute& objShell) {
+    const Wartezeiten::Zeiten zeiten = Wartezeiten::Aktuell();
+    const std::uint32_t beginn = platform::TickCount();
+    while (objACT.ACTgestartet() == platform::kFalse &&
+           objShell.StillExecuting() != platform::kFalse &&
+           static_cast<std::uint32_t>(platform::TickCount() - beginn) < zeiten.antwortMs) {
+        platform::PauseWithMessages(zeiten.wiederholungMs);
+    }
+}
+
 // ACT! is not running: find its program file, write the layouts and start it with the database.
 void StarteACT() {
     Laufzustand& zustand = detail::Zustand();
@@ -77,7 +92,9 @@ void StarteACT() {
     // The shell shows its own message when it cannot start ACT!; the exit code tells it too.
     if (ergebnis != -1) {
         zustand.eLaufergebnis = Laufergebnis::Angehalten;
+        return;
     }
+    WarteAufDasFenster(*zustand.objACTApplication, *zustand.objShellExecute);
 }
 
 }  // namespace

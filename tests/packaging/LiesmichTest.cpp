@@ -59,6 +59,8 @@ std::vector<Meldung> MeldungenDesProgramms() {
         {"ACT! busy", actmeldungstext::kACTBeschaeftigt},
         {"ACT! does not answer", actmeldungstext::kACTAntwortetNicht},
         {"ACT! did not answer", actmeldungstext::kACTHatNichtGeantwortet},
+        {"ACT! still busy", actmeldungstext::kACTWeiterhinBeschaeftigt},
+        {"ACT! gone", actmeldungstext::kACTNichtErreichbar},
         {"another run", mt::kAndererLaufWartet},
         {"another run not ended", mt::kAndererLaufNichtBeendet},
         {"error box", winservices::ErrorBoxText(kNummer, kBeschreibung)},

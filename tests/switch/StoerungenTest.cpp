@@ -17,6 +17,9 @@ using platform::Text;
 
 const Text kAlteGruppe = L"C:\\Alt\\Gruppe.gly";
 const Text kAlterKontakt = L"C:\\Alt\\Kontakt.cly";
+const Text kNichtErreichbar =
+    L"ACT! wurde beendet oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
+    L"Bitte starten Sie ACT! und rufen Sie den Befehl noch einmal auf.";
 
 class StoerungenTest : public testsupport::WechselTestBasis {
   protected:
@@ -47,17 +50,44 @@ class StoerungenTest : public testsupport::WechselTestBasis {
     }
 };
 
-// Each member that a switch calls on ACT!, raising an error in turn.
-class ActFehlerImWechselTest : public StoerungenTest,
-                               public ::testing::WithParamInterface<const wchar_t*> {};
+// Each member that a switch calls on ACT!, raising an error in turn, or ending ACT!'s process in
+// the middle of the call (a crash, the task manager): ACT!'s own error gets the error box, a
+// vanished ACT! the German message; either way the run ends with exit code 2, and only the
+// layouts written before the failure (for the open) are there.
+struct ActFehler {
+    const wchar_t* member;  // empty: ACT!'s process is gone before the first activation
+    bool absturz;
+    bool neueLayouts;
+};
 
-TEST_P(ActFehlerImWechselTest, EndsInOrderWithTheErrorBoxAndWholeLayouts) {
+class ActFehlerImWechselTest : public StoerungenTest,
+                               public ::testing::WithParamInterface<ActFehler> {};
+
+TEST_P(ActFehlerImWechselTest, EndsInOrderWithItsBoxAndWholeLayouts) {
+    const ActFehler& fehler = GetParam();
     StartAct(L"C:\\ACT\\Daten\\Kunden.dbf");
-    Act().faults[GetParam()] = {1004, L"Fehler in ACT!"};
+    if (fehler.member[0] == L'\0') {
+        Act().gone = true;
+    } else if (fehler.absturz) {
+        Act().crashes.insert(fehler.member);
+    } else {
+        Act().faults[fehler.member] = {1004, L"Fehler in ACT!"};
+    }
     EXPECT_EQ(Run(kAlles), 2);
-    ExpectErrorBox(1004, L"Fehler in ACT!");
+    if (fehler.absturz) {
+        ASSERT_EQ(Boxes().size(), 1u);
+        EXPECT_EQ(Boxes()[0].title, L"Quendelhof");
+        EXPECT_EQ(Boxes()[0].text, kNichtErreichbar);
+        EXPECT_EQ(Boxes()[0].style,
+                  platform::kMbOk | platform::kMbIconExclamation | platform::kMbInFront);
+    } else {
+        ExpectErrorBox(1004, L"Fehler in ACT!");
+    }
     EXPECT_EQ(sim::UnscriptedBoxCount(), 1);
-    ExpectLayoutsOldOrNew();
+    const Text nul(1, L'\0');
+    EXPECT_EQ(DatabaseSetting(L"Group Layout"), (fehler.neueLayouts ? kGruppe : kAlteGruppe) + nul);
+    EXPECT_EQ(DatabaseSetting(L"Contact Layout"),
+              (fehler.neueLayouts ? kKontakt : kAlterKontakt) + nul);
     EXPECT_EQ(modHaupt::Zustand().objACTApplication, nullptr);
     // Every object that was made has been let go again.
     Lines journal = Journal();
@@ -68,8 +98,14 @@ TEST_P(ActFehlerImWechselTest, EndsInOrderWithTheErrorBoxAndWholeLayouts) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Mitglieder, ActFehlerImWechselTest,
-                         ::testing::Values(L"App.GetVersion", L"App.GetOpenDBName", L"App.CloseDB",
-                                           L"App.OpenDB"));
+                         ::testing::Values(ActFehler{L"App.GetVersion", false, false},
+                                           ActFehler{L"App.GetOpenDBName", false, false},
+                                           ActFehler{L"App.CloseDB", false, false},
+                                           ActFehler{L"App.OpenDB", false, true},
+                                           ActFehler{L"", true, false},
+                                           ActFehler{L"App.GetVersion", true, false},
+                                           ActFehler{L"App.CloseDB", true, false},
+                                           ActFehler{L"App.OpenDB", true, true}));
 
 TEST_F(StoerungenTest, ActThatCannotBeCreatedEndsInOrder) {
     StartAct();

@@ -9,9 +9,14 @@
 #include <string>
 
 #include "WechselTestBasis.h"
+#include "act/ACTGeduld.h"
 #include "act/Wartezeiten.h"
+#include "act/clACTApplication.h"
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
+#include "platform/Waiting.h"
+#include "platform/sim/SimAutomation.h"
+#include "platform/sim/SimShell.h"
 
 namespace {
 
@@ -33,10 +38,10 @@ const Text kAndererLauf =
     L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
 const Text kAndererLaufNichtBeendet =
     L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
-const Text kFehlerbox429 = L"Error: 429. ActiveX component can't create object";
-const Text kFehlerboxAbgelehnt =
-    L"Error: -2147418111. Automation error: Call was rejected by callee";
+const Text kWeiterhinBeschaeftigt = L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.";
 const Text kInformationen = L"Informationen über Quendelhof";
+
+enum class Vorgang { Wechsel, Ansichtstyp, Fortschritt };
 
 class WartenTest : public testsupport::WechselTestBasis {
   protected:
@@ -54,15 +59,41 @@ class WartenTest : public testsupport::WechselTestBasis {
         return texts;
     }
 
-    // Each question is a Yes/No box with the exclamation mark, each farewell an OK box with it.
+    // Each question is a Yes/No box with the exclamation mark, each farewell an OK box with it,
+    // all of them in front of ACT!.
     void ExpectStyles() {
         for (const sim::MessageBoxRecord& box : Boxes()) {
             if (box.text == kBeschaeftigt || box.text == kAntwortetNicht ||
                 box.text == kAndererLauf) {
-                EXPECT_EQ(box.style, platform::kMbYesNo | platform::kMbIconExclamation);
-            } else if (box.text == kHatNichtGeantwortet || box.text == kAndererLaufNichtBeendet) {
-                EXPECT_EQ(box.style, platform::kMbOk | platform::kMbIconExclamation);
+                EXPECT_EQ(box.style,
+                          platform::kMbYesNo | platform::kMbIconExclamation | platform::kMbInFront);
+            } else if (box.text == kHatNichtGeantwortet || box.text == kAndererLaufNichtBeendet ||
+                       box.text == kWeiterhinBeschaeftigt) {
+                EXPECT_EQ(box.style,
+                          platform::kMbOk | platform::kMbIconExclamation | platform::kMbInFront);
             }
+        }
+    }
+
+    // The switch, or an operation of the class on objects that ACT! hands out: the view type
+    // (the active view), the current lookup with a progress display that came from a server
+    // through the same patience. 0 when it did its work, else the exit code of the end.
+    int Ausfuehren(Vorgang vorgang) {
+        if (vorgang == Vorgang::Wechsel) {
+            return Run(kAlles);
+        }
+        try {
+            clACTApplication act;
+            if (vorgang == Vorgang::Ansichtstyp) {
+                return act.aktuellerViewTyp() == platform::actmodel::kContactViewType ? 0 : 1;
+            }
+            sim::RegisterServer(L"Quendelhof.TestStatus",
+                                [] { return sim::Act().CreateStatusObject(); });
+            sim::Act().AddContact(L"K1");
+            act.getIDsAktuelleSuche(ACTGeduld::ErzeugeAnwendung(L"Quendelhof.TestStatus"));
+            return Act().statusWrites > 0 ? 0 : 1;
+        } catch (const platform::ProcessEnded& ende) {
+            return ende.exitCode;
         }
     }
 
@@ -81,6 +112,7 @@ struct BusyCase {
     std::vector<Text> boxes;
     int rejected;  // how many calls ACT! rejected
     int exitCode;
+    Vorgang vorgang = Vorgang::Wechsel;
 };
 
 class BeschaeftigtesACTTest : public WartenTest, public ::testing::WithParamInterface<BusyCase> {};
@@ -95,16 +127,16 @@ TEST_P(BeschaeftigtesACTTest, TriesAgainThenAsks) {
     for (std::int32_t answer : c.answers) {
         sim::Boxes().script.push_back(answer);
     }
-    EXPECT_EQ(Run(kAlles), c.exitCode);
+    EXPECT_EQ(Ausfuehren(c.vorgang), c.exitCode);
     EXPECT_EQ(BoxTexts(), c.boxes);
     ExpectStyles();
     EXPECT_EQ(Act().rejectedCalls, c.rejected);
     // The window messages were dispatched while the program waited between the tries.
     EXPECT_GE(sim::Messages().dispatches, sim::Clock().pauses);
-    if (c.exitCode == 0) {
-        ExpectSwitched();
-    } else {
+    if (c.exitCode != 0) {
         EXPECT_FALSE(AnythingWritten());
+    } else if (c.vorgang == Vorgang::Wechsel) {
+        ExpectSwitched();
     }
 }
 
@@ -119,16 +151,33 @@ INSTANTIATE_TEST_SUITE_P(
                  L"App.CloseDB",
                  kNever,
                  {kJa, kNein},
-                 {kBeschaeftigt, kBeschaeftigt, kFehlerboxAbgelehnt},
+                 {kBeschaeftigt, kBeschaeftigt, kWeiterhinBeschaeftigt},
                  82,
                  2},
         BusyCase{"CreationForEverAnsweredNo",
                  std::nullopt,
                  kNever,
                  {kNein},
-                 {kBeschaeftigt, kFehlerbox429},
+                 {kBeschaeftigt, kWeiterhinBeschaeftigt},
                  41,
-                 2}),
+                 2},
+        // Objects that ACT! hands out are called with the same patience.
+        BusyCase{"ActiveViewAnsweredYes",
+                 L"ActiveView.Type",
+                 10100,
+                 {kJa},
+                 {kBeschaeftigt},
+                 42,
+                 0,
+                 Vorgang::Ansichtstyp},
+        BusyCase{"ProgressDisplayForEverAnsweredNo",
+                 L"Status.PutDefault",
+                 kNever,
+                 {kNein},
+                 {kBeschaeftigt, kWeiterhinBeschaeftigt},
+                 41,
+                 2,
+                 Vorgang::Fortschritt}),
     [](const ::testing::TestParamInfo<BusyCase>& info) { return info.param.name; });
 
 // A call that does not return: the question after 30 s, again after each Yes.
@@ -140,7 +189,9 @@ struct HangCase {
     std::vector<Text> boxes;
     int exitCode;
     bool layoutsWritten;
+    int made;  // the objects ACT! made for the run: nothing reached ACT! after its end
     const wchar_t* waitVariable = nullptr;
+    Vorgang vorgang = Vorgang::Wechsel;
 };
 
 class HaengendesACTTest : public WartenTest, public ::testing::WithParamInterface<HangCase> {};
@@ -154,11 +205,12 @@ TEST_P(HaengendesACTTest, AsksOncePerPeriodAndEndsOnNo) {
     for (std::int32_t answer : c.answers) {
         sim::Boxes().script.push_back(answer);
     }
-    EXPECT_EQ(Run(kAlles), c.exitCode);
+    EXPECT_EQ(Ausfuehren(c.vorgang), c.exitCode);
     EXPECT_EQ(BoxTexts(), c.boxes);
     ExpectStyles();
     EXPECT_EQ(AnythingWritten(), c.layoutsWritten);
-    if (c.exitCode == 0) {
+    EXPECT_EQ(Act().objectsMade, c.made);
+    if (c.exitCode == 0 && c.vorgang == Vorgang::Wechsel) {
         ExpectSwitched();
     }
 }
@@ -166,30 +218,33 @@ TEST_P(HaengendesACTTest, AsksOncePerPeriodAndEndsOnNo) {
 INSTANTIATE_TEST_SUITE_P(
     Faelle, HaengendesACTTest,
     ::testing::Values(
-        HangCase{"UnderTheLimitUnseen", L"App.CloseDB", 29000, {}, {}, 0, true},
+        HangCase{"UnderTheLimitUnseen", L"App.CloseDB", 29000, {}, {}, 0, true, 5},
         HangCase{
-            "OverTheLimitAnsweredYes", L"App.CloseDB", 31000, {kJa}, {kAntwortetNicht}, 0, true},
+            "OverTheLimitAnsweredYes", L"App.CloseDB", 31000, {kJa}, {kAntwortetNicht}, 0, true, 5},
         HangCase{"TwoPeriodsAnsweredYesTwice",
                  L"App.OpenDB",
                  65000,
                  {kJa, kJa},
                  {kAntwortetNicht, kAntwortetNicht},
                  0,
-                 true},
+                 true,
+                 5},
         HangCase{"NeverAnsweredYesThenNo",
                  L"App.CloseDB",
                  kNever,
                  {kJa, kNein},
                  {kAntwortetNicht, kAntwortetNicht, kHatNichtGeantwortet},
                  2,
-                 false},
+                 false,
+                 4},
         HangCase{"VersionNeverAnsweredNo",
                  L"App.GetVersion",
                  kNever,
                  {kNein},
                  {kAntwortetNicht, kHatNichtGeantwortet},
                  2,
-                 false},
+                 false,
+                 1},
         // No one to answer: the question counts as No.
         HangCase{"OpenNeverWithoutAnAnswerAfterTheLayouts",
                  L"App.OpenDB",
@@ -197,7 +252,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {},
                  {kAntwortetNicht, kHatNichtGeantwortet},
                  2,
-                 true},
+                 true,
+                 5},
         HangCase{"ShorterLimitFromTheEnvironment",
                  L"App.CloseDB",
                  3000,
@@ -205,7 +261,38 @@ INSTANTIATE_TEST_SUITE_P(
                  {kAntwortetNicht},
                  0,
                  true,
-                 L"hang=2"}),
+                 5,
+                 L"hang=2"},
+        // 2.5 s, not 2 s and a part that cannot be read.
+        HangCase{"DecimalCommaFromTheEnvironment",
+                 L"App.CloseDB",
+                 2200,
+                 {},
+                 {},
+                 0,
+                 true,
+                 5,
+                 L"hang=2,5"},
+        // A release that never returns is watched as a call is; after No nothing more of the
+        // run takes effect.
+        HangCase{"ReleaseNeverAnsweredNo",
+                 L"App.Release",
+                 kNever,
+                 {kNein},
+                 {kAntwortetNicht, kHatNichtGeantwortet},
+                 2,
+                 false,
+                 1},
+        HangCase{"ActiveViewOverTheLimitAnsweredYes",
+                 L"ActiveView.Type",
+                 31000,
+                 {kJa},
+                 {kAntwortetNicht},
+                 0,
+                 false,
+                 3,
+                 nullptr,
+                 Vorgang::Ansichtstyp}),
     [](const ::testing::TestParamInfo<HangCase>& info) { return info.param.name; });
 
 // Another run holding the run lock: waited for; after 30 s the question, as for ACT!.
@@ -268,6 +355,59 @@ INSTANTIATE_TEST_SUITE_P(
                                2}),
     [](const ::testing::TestParamInfo<LockCase>& info) { return info.param.name; });
 
+// ACT! not running: the run that has the shell start it holds the run lock until ACT!'s main
+// window shows, for at most the answer time, so that the next run finds ACT! running.
+struct StartCase {
+    const char* name;
+    std::int64_t windowAfterMs;
+    bool processEnds;  // the started program ends at once, without a window
+    std::uint32_t waitedMs;
+};
+
+class ACTStartTest : public WartenTest, public ::testing::WithParamInterface<StartCase> {};
+
+TEST_P(ACTStartTest, HoldsTheRunLockUntilActsWindowShows) {
+    const StartCase& c = GetParam();
+    Act().running = false;
+    Act().window.appearsAfterMs = c.windowAfterMs;
+    InstallAct();
+    if (c.processEnds) {
+        sim::Shell().onLaunch = [](const sim::ShellLaunch& launch) {
+            sim::EndProcess(launch.process, 1);
+        };
+    }
+    bool lockHeldWhileWaiting = true;
+    sim::Messages().onDispatch = [&] {
+        lockHeldWhileWaiting = lockHeldWhileWaiting && sim::RunLock().heldByThisRun;
+    };
+    const std::uint32_t before = sim::Clock().now;
+    EXPECT_EQ(Run(kAlles), 0);
+    EXPECT_EQ(sim::Clock().now - before, c.waitedMs);
+    EXPECT_TRUE(Boxes().empty());
+    EXPECT_TRUE(lockHeldWhileWaiting);
+    EXPECT_EQ(sim::RunLock().returned, 1);
+    ASSERT_EQ(sim::Shell().launches.size(), 1u);
+    if (c.processEnds || c.windowAfterMs > static_cast<std::int64_t>(c.waitedMs)) {
+        return;
+    }
+    // The next run, with another database, switches in the one ACT! that runs.
+    sim::Messages().onDispatch = nullptr;
+    EXPECT_EQ(Run(kKunden + L"," + kKontakt + L"," + kGruppe), 0);
+    EXPECT_EQ(sim::Shell().launches.size(), 1u);
+    EXPECT_EQ(Act().openDatabase, kKunden);
+    EXPECT_EQ(DatabaseSetting(L"Group Layout"), kGruppe + Text(1, L'\0'));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faelle, ACTStartTest,
+    ::testing::Values(StartCase{"WindowAtOnce", 0, false, 0},
+                      // Looked for every 250 ms: found at the first look after it shows.
+                      StartCase{"WindowAfterThreeSeconds", 3000, false, 3000},
+                      StartCase{"WindowAfterThreeSecondsAndABit", 3001, false, 3250},
+                      StartCase{"WindowLaterThanTheAnswerTime", 45000, false, 30000},
+                      StartCase{"ProgramEndsWithoutAWindow", 3000, true, 0}),
+    [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
+
 // The environment variable's text and the times it sets.
 struct TimesCase {
     const wchar_t* text;
@@ -293,6 +433,12 @@ INSTANTIATE_TEST_SUITE_P(
                       TimesCase{L" busy=0.1 , hang=86400 ", {86400000, 100, 100}},
                       TimesCase{L"hang=0.05,busy=86401", {30000, 10000, 250}},
                       TimesCase{L"hang=1.2345,busy=x,wait=5,hang", {30000, 10000, 250}},
-                      TimesCase{L"hang=,busy=-3,hang=1e3", {30000, 10000, 250}}));
+                      TimesCase{L"hang=,busy=-3,hang=1e3", {30000, 10000, 250}},
+                      // A decimal comma, as German administrators write it.
+                      TimesCase{L"hang=2,5", {2500, 10000, 250}},
+                      TimesCase{L"hang=0,5,busy=1,25", {500, 1250, 250}},
+                      TimesCase{L"busy=2,hang=3", {3000, 2000, 250}},
+                      TimesCase{L"hang=2,,busy=3", {2000, 3000, 250}},
+                      TimesCase{L"hang=1,2345", {30000, 10000, 250}}));
 
 }  // namespace

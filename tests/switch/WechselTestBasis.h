@@ -7,6 +7,7 @@
 
 #include "platform/Registry.h"
 #include "platform/sim/SimAct.h"
+#include "platform/sim/SimWaiting.h"
 #include "support/SimDesktopTest.h"
 
 namespace testsupport {
@@ -52,8 +53,10 @@ class WechselTestBasis : public SimDesktopTest {
                                        installDir);
     }
 
+    // One run of the program, a process of its own.
     int Run(const Text& argument) {
         platform::sim::Program().argumentText = argument;
+        platform::sim::EndedProcess().reset();
         return modHaupt::Programmlauf();
     }
 

@@ -92,6 +92,7 @@ std::optional<Fault> FaultOf(const std::string& value) {
 const std::string kFaultPrefix = "fault.";
 const std::string kBusyPrefix = "busy.";
 const std::string kDelayPrefix = "delay.";
+const std::string kCrashPrefix = "crash.";
 
 // Milliseconds, or "never"; nothing for anything else.
 std::optional<std::int64_t> DurationOf(const std::string& value) {
@@ -168,6 +169,17 @@ void ReadActSetting(ActState& state, const std::string& key, const std::string& 
         }
         return;
     }
+    if (key.starts_with(kCrashPrefix)) {
+        bool crashes = false;
+        ReadFlag(raw, crashes);
+        Text member = FromUtf8(spelling.substr(kCrashPrefix.size()));
+        if (crashes) {
+            state.crashes.insert(member);
+        } else {
+            state.crashes.erase(member);
+        }
+        return;
+    }
     if (key == "creation.fault") {
         if (std::optional<Fault> fault = FaultOf(raw)) {
             state.creationFault = *fault;
@@ -193,6 +205,9 @@ void ReadActSetting(ActState& state, const std::string& key, const std::string& 
         ReadFlag(raw, state.window.visible);
     } else if (key == "window.minimised") {
         ReadFlag(raw, state.window.minimised);
+    } else if (key == "window.delay") {
+        std::optional<std::int32_t> delay = NumberOf(raw);
+        state.window.appearsAfterMs = delay && *delay >= 0 ? *delay : state.window.appearsAfterMs;
     } else if (key == "version") {
         state.version = value;
     } else if (key == "database") {
@@ -329,6 +344,12 @@ void WriteActIni(std::ostream& out, const ActState& state) {
     }
     for (const auto& [member, delay] : state.delays) {
         out << kDelayPrefix << OneLine(member) << '=' << DurationText(delay) << '\n';
+    }
+    if (state.window.appearsAfterMs != 0) {
+        out << "window.delay=" << state.window.appearsAfterMs << '\n';
+    }
+    for (const Text& member : state.crashes) {
+        out << kCrashPrefix << OneLine(member) << "=yes\n";
     }
     for (const Contact& contact : state.contacts) {
         out << "\n[Contact]\nid=" << OneLine(contact.id) << '\n';

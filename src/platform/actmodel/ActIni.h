@@ -30,7 +30,11 @@
 //                                     it rejects; "never" for ever
 //   busy.App.CloseDB=3000             likewise, calls to that member only
 //   delay.App.OpenDB=1500             the member takes 1500 ms before it answers; "never": it
-//                                     never answers
+//                                     never answers; delay.App.Release: the object's last
+//                                     release takes that long
+//   crash.App.CloseDB=yes             ACT!'s process ends inside the member (a crash, or the
+//                                     user ending it): the call fails, and every later one
+//   window.delay=2000                 after a start, the main window shows 2000 ms later
 //   [Contact]                         one section per contact, in lookup order
 //   id=K1                             field 1, the contact's identifier
 //   2=Meier GmbH                      further fields by number

@@ -29,6 +29,9 @@ bool RejectsCall(ActState& state, const Text& key) {
 }
 
 ObjectRef ActModel::CreateApplication() {
+    if (state_->gone) {
+        throw ServerGone(Failure(kServerDisconnected, kServerDisconnectedDescription));
+    }
     if (state_->busy && RejectsCall(*state_, Text())) {
         throw ServerBusy(Failure(429, L"ActiveX component can't create object"));
     }

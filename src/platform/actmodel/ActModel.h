@@ -26,8 +26,12 @@
 // Members that report success give the 32-bit 0, failure 1; GetField of a position past the
 // end gives an empty value. AddContactToGroup adds the current contact to the group of the
 // given identifier, AddMemberToGroup the contact of the given identifier to the current group.
-// A busy ACT! rejects calls with ServerBusy (kCallRejected) before they reach the journal; a
-// slow member takes its time (ActState::takeTime) after it is journalled, before it acts.
+// A busy ACT! rejects calls with ServerBusy (kCallRejected) before they reach the journal (a
+// default property put as "Object.PutDefault"); a slow member takes its time
+// (ActState::takeTime) after it is journalled, before it acts, and a slow release ("App.Release")
+// after the release is journalled. A member in which ACT! crashes ends ACT!'s process
+// (ActState::endProcess) after it is journalled, and that call and every later one fail with
+// ServerGone (kServerDisconnected).
 // Finding a record by its identifier takes constant time, so walks over a million contacts stay
 // linear; for such runs ActState::recording switches the journal off.
 #pragma once
@@ -49,7 +53,9 @@ class ActModel {
 
     // What activating the server gives: a new application object. While ACT! is not running
     // the activation fails with 429, as for a server that cannot start; the creation fault, when
-    // set, is raised instead. While ACT! is busy with every call it is rejected (ServerBusy).
+    // set, is raised instead. While ACT! is busy with every call it is rejected (ServerBusy);
+    // once it has crashed (ActState::gone) it fails with ServerGone, as a server whose
+    // registration outlived its process.
     ObjectRef CreateApplication();
 
     // An object whose default property takes a text (into statusTexts), as a caller's progress

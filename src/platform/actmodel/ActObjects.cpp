@@ -228,8 +228,13 @@ class ModelObject final : public AutomationObject {
     ~ModelObject() override {
         try {
             Note(JournalEvent::Release);
+            auto delay = state_->delays.find(Text(ObjectName(kind_)) + L".Release");
+            if (delay != state_->delays.end() && state_->takeTime) {
+                state_->takeTime(delay->second);
+            }
         } catch (...) {
-            // A release never fails; the journal may miss the entry when memory ran out.
+            // A release never fails; the journal may miss the entry when memory ran out, and a
+            // release that never returns is told by how its server takes time.
         }
     }
 
@@ -249,6 +254,9 @@ class ModelObject final : public AutomationObject {
             if (SameName(name, member)) {
                 canonical = name;
             }
+        }
+        if (state_->gone) {
+            throw ServerGone(Failure(kServerDisconnected, kServerDisconnectedDescription));
         }
         const bool busyOrSlow =
             state_->busy || !state_->busyMembers.empty() || !state_->delays.empty();
@@ -280,6 +288,14 @@ class ModelObject final : public AutomationObject {
                 state_->takeTime(delay->second);
             }
         }
+        if (!state_->crashes.empty() &&
+            state_->crashes.count(Text(ObjectName(kind_)) + L"." + Text(canonical)) != 0) {
+            state_->gone = true;
+            if (state_->endProcess) {
+                state_->endProcess();
+            }
+            throw ServerGone(Failure(kServerDisconnected, kServerDisconnectedDescription));
+        }
         bool knobsSet = !state_->faults.empty() || !state_->resultOverrides.empty() ||
                         !state_->rawResults.empty();
         Text key = knobsSet ? Text(ObjectName(kind_)) + L"." + Text(canonical) : Text();
@@ -302,6 +318,13 @@ class ModelObject final : public AutomationObject {
     }
 
     void PutDefault(const Variant& value) override {
+        if (state_->gone) {
+            throw ServerGone(Failure(kServerDisconnected, kServerDisconnectedDescription));
+        }
+        if ((state_->busy || !state_->busyMembers.empty()) &&
+            RejectsCall(*state_, Text(ObjectName(kind_)) + L".PutDefault")) {
+            throw ServerBusy(Failure(kCallRejected, kCallRejectedDescription));
+        }
         if (state_->recording) {
             JournalEntry entry = Entry(JournalEvent::Call);
             entry.kind = JournalCallKind::PutDefault;

@@ -6,6 +6,7 @@
 #include <functional>
 #include <map>
 #include <optional>
+#include <set>
 #include <vector>
 
 #include "platform/RawVariant.h"
@@ -20,6 +21,8 @@ struct MainWindow {
     Text caption = L"ACT! - Kundenmanager";
     bool visible = true;
     bool minimised = false;
+    // After a start, the window shows only this many milliseconds later, as a slow ACT!'s does.
+    std::int64_t appearsAfterMs = 0;
 };
 
 // A contact; its identifier is field 1.
@@ -136,14 +139,23 @@ struct ActState {
     std::optional<BusySpell> busy;          // every call and the creation of the application
     std::map<Text, BusySpell> busyMembers;  // by "Object.Member"
     std::map<Text, std::int64_t> delays;    // by "Object.Member": the milliseconds it takes
-                                            // before it answers (kNever: it never answers)
+                                            // before it answers (kNever: it never answers);
+                                            // "Object.Release": the last release of the object
+                                            // takes them
     int rejectedCalls = 0;                  // how many calls a busy ACT! rejected
+
+    // Knobs for an ACT! that ends in the middle of a call (it crashed, or it was ended).
+    std::set<Text> crashes;  // by "Object.Member": ACT!'s process ends inside the member
+    bool gone = false;       // it has ended so: every call fails with ServerGone
 
     // How whoever serves the model keeps time: its clock in milliseconds, and how a slow member
     // takes its time (given the milliseconds or kNever). Without a clock a busy spell never
     // ends; without takeTime a slow member answers at once.
     std::function<std::uint32_t()> clock;
     std::function<void(std::int64_t)> takeTime;
+    // How it ends ACT!'s process inside a member (crashes); the call then fails with ServerGone
+    // should it return.
+    std::function<void()> endProcess;
 
     // Every create, release and call, in order, while recording is on. Long runs (a walk over a
     // million contacts) switch it off; then neither the journal nor statusTexts grow.

@@ -1,11 +1,30 @@
 #include "SimAct.h"
 
+#include <optional>
+
 #include "../TextUtil.h"
 #include "SimWaiting.h"
 #include "SimWindows.h"
 #include "Utf8.h"
 
 namespace platform::sim {
+
+namespace {
+
+// When the shell last started ACT!, on the desktop's clock.
+std::optional<std::uint32_t>& StartedAt() {
+    static std::optional<std::uint32_t> startedAt;
+    return startedAt;
+}
+
+// Whether ACT!'s main window has shown since its start.
+bool WindowShown(const actmodel::ActState& state) {
+    return !StartedAt() ||
+           static_cast<std::int64_t>(static_cast<std::uint32_t>(Clock().now - *StartedAt())) >=
+               state.window.appearsAfterMs;
+}
+
+}  // namespace
 
 actmodel::ActModel& Act() {
     static actmodel::ActModel model;
@@ -14,9 +33,11 @@ actmodel::ActModel& Act() {
 
 void ResetAct() {
     Act() = actmodel::ActModel();
-    // A slow or busy ACT! keeps the desktop's time.
+    StartedAt().reset();
+    // A slow or busy ACT! keeps the desktop's time; one that crashes leaves the desktop.
     Act().State().clock = [] { return Clock().now; };
     Act().State().takeTime = TakeTime;
+    Act().State().endProcess = [] { Act().State().running = false; };
 }
 
 void SyncActMainWindow() {
@@ -36,7 +57,7 @@ void SyncActMainWindow() {
     }
     window->className = state.window.className;
     window->caption = state.window.caption;
-    window->visible = state.window.visible;
+    window->visible = state.window.visible && WindowShown(state);
     window->minimised = state.window.minimised;
     window->exists = true;
 }
@@ -51,6 +72,7 @@ void StartActWhenLaunched(const ShellLaunch& launch) {
     actmodel::ActState& state = Act().State();
     state.running = true;
     state.openDatabase = TrimBlanks(launch.parameters.value_or(Text()));
+    StartedAt() = Clock().now;
     SyncActMainWindow();
 }
 

@@ -3,6 +3,7 @@
 #include "../Failure.h"
 #include "SimAct.h"
 #include "SimAutomation.h"
+#include "SimWaiting.h"
 #include "Utf8.h"
 
 namespace platform {
@@ -33,6 +34,7 @@ void ResetAutomation() {
 }  // namespace sim
 
 ObjectRef CreateAutomationObject(const Text& progId) {
+    sim::ThrowIfEnded();
     ++sim::Servers().activations;
     for (const auto& [registered, factory] : sim::Servers().registered) {
         if (sim::EqualsIgnoringCase(registered, progId)) {

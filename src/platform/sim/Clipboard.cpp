@@ -1,5 +1,6 @@
 #include "../Clipboard.h"
 #include "SimClipboard.h"
+#include "SimWaiting.h"
 
 namespace platform {
 
@@ -17,6 +18,7 @@ void ResetClipboard() {
 }  // namespace sim
 
 bool PutTextOnClipboard(const Text& text) {
+    sim::ThrowIfEnded();
     sim::ClipboardState& clipboard = sim::Clipboard();
     if (clipboard.heldByOtherProgram) {
         return false;

@@ -1,5 +1,6 @@
 #include "../MessageBox.h"
 #include "SimMessageBoxes.h"
+#include "SimWaiting.h"
 
 namespace platform {
 
@@ -29,6 +30,7 @@ int UnscriptedBoxCount() {
 }  // namespace sim
 
 std::int32_t ShowMessageBox(const Text& text, const Text& title, std::uint32_t style) {
+    sim::ThrowIfEnded();
     sim::MessageBoxes& boxes = sim::Boxes();
     sim::MessageBoxRecord record{text, title, style, 0, true};
     if (boxes.responder) {

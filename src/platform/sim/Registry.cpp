@@ -5,6 +5,7 @@
 
 #include "../Ansi.h"
 #include "SimRegistry.h"
+#include "SimWaiting.h"
 #include "Utf8.h"
 
 namespace platform {
@@ -298,6 +299,7 @@ std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t
 std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
                              std::uint32_t samDesired, Handle32* result,
                              std::uint32_t* disposition) {
+    sim::ThrowIfEnded();
     Text seenSubKey = sim::SeenThroughAnsi(subKey);
     sim::RegistryCall call{
         .function = L"RegCreateKeyExA", .key = key, .subKey = seenSubKey, .access = samDesired};
@@ -327,6 +329,7 @@ std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t opt
 
 std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) {
+    sim::ThrowIfEnded();
     Text seenName = sim::SeenThroughAnsi(valueName);
     sim::RegistryCall call{.function = L"RegSetValueExA",
                            .key = key,

@@ -5,6 +5,7 @@
 #include "../Ansi.h"
 #include "SimFiles.h"
 #include "SimShell.h"
+#include "SimWaiting.h"
 #include "Utf8.h"
 
 namespace platform {
@@ -127,6 +128,7 @@ void EndProcess(Handle32 process, std::uint32_t exitCode) {
 Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb, const OptionalText& file,
                        const OptionalText& parameters, const OptionalText& directory,
                        std::int32_t showCmd) {
+    sim::ThrowIfEnded();
     sim::ThrowIfAsked();
     sim::ShellLaunch launch{.call = L"ShellExecuteA",
                             .verb = sim::AsSeen(verb),
@@ -141,6 +143,7 @@ Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb, const OptionalTe
 }
 
 std::int32_t ShellExecuteExA(ShellExecuteInfoA& info) {
+    sim::ThrowIfEnded();
     sim::ThrowIfAsked();
     sim::ShellLaunch launch{.call = L"ShellExecuteExA",
                             .verb = sim::AsSeen(info.lpVerb),

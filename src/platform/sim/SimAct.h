@@ -6,7 +6,9 @@
 // caption and visibility of the model's state, is among the top-level windows under the handle
 // kActMainWindow. It joins the list at the front (the topmost window) when ACT! starts and
 // leaves it when ACT! stops. A busy or slow ACT! keeps the desktop's simulated time
-// (SimWaiting.h): a member that never answers throws NeverReturns.
+// (SimWaiting.h): a member that never answers throws NeverReturns. Started by the shell, its
+// window shows once the window's appearsAfterMs have passed on that clock; an ACT! that crashes
+// in a member stops running, and its window goes.
 #pragma once
 
 #include "../Types.h"

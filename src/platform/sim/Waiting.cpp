@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <exception>
+#include <utility>
 
 #include "../MessageBox.h"
 #include "../Messages.h"
@@ -18,10 +19,23 @@ SimClock& Clock() {
 
 void ResetClock() {
     Clock() = SimClock();
+    EndedProcess().reset();
+}
+
+std::optional<int>& EndedProcess() {
+    static std::optional<int> exitCode;
+    return exitCode;
+}
+
+void ThrowIfEnded() {
+    if (EndedProcess()) {
+        throw ProcessEnded{*EndedProcess()};
+    }
 }
 
 void TakeTime(std::int64_t milliseconds) {
     if (milliseconds == kForever) {
+        Clock().neverReturned = true;
         throw NeverReturns();
     }
     Clock().now += static_cast<std::uint32_t>(milliseconds);
@@ -57,6 +71,7 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
         return;
     }
     const std::uint32_t start = sim::Clock().now;
+    sim::Clock().neverReturned = false;  // what a wait nobody watched left is not this one's
     bool forever = false;
     std::exception_ptr failure;
     inWait = true;
@@ -68,13 +83,15 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
         failure = std::current_exception();
     }
     inWait = false;
+    forever = std::exchange(sim::Clock().neverReturned, false) || forever;
     const std::uint64_t took = static_cast<std::uint32_t>(sim::Clock().now - start);
     const std::uint64_t period = std::max<std::uint32_t>(limitMs, 1);
     // The questions the watch asked while the wait went on: one at the end of each full period.
     for (std::uint64_t asked = period; forever || asked < took; asked += period) {
-        if (ShowMessageBox(prompt.question, prompt.title, kMbYesNo | kMbIconExclamation) !=
-            kIdYes) {
-            ShowMessageBox(prompt.farewell, prompt.title, kMbOk | kMbIconExclamation);
+        if (ShowMessageBox(prompt.question, prompt.title,
+                           kMbYesNo | kMbIconExclamation | kMbInFront) != kIdYes) {
+            ShowMessageBox(prompt.farewell, prompt.title, kMbOk | kMbIconExclamation | kMbInFront);
+            sim::EndedProcess() = prompt.exitCode;
             throw ProcessEnded{prompt.exitCode};
         }
     }

@@ -80,9 +80,37 @@ bool IsBusy(HRESULT hr) {
     return hr == RPC_E_CALL_REJECTED || hr == RPC_E_SERVERCALL_RETRYLATER;
 }
 
+// RPC's own errors as HRESULTs (HRESULT_FROM_WIN32 of RPC_S_SERVER_UNAVAILABLE,
+// RPC_S_CALL_FAILED and RPC_S_CALL_FAILED_DNE).
+constexpr HRESULT kRpcServerUnavailable = static_cast<HRESULT>(0x800706BAu);
+constexpr HRESULT kRpcCallFailed = static_cast<HRESULT>(0x800706BEu);
+constexpr HRESULT kRpcCallFailedDne = static_cast<HRESULT>(0x800706BFu);
+
+// The server's process has ended (it was closed, ended or crashed, also in the middle of the
+// call) or cannot be reached any more: the transport failed, the server raised nothing.
+bool IsGone(HRESULT hr) {
+    switch (hr) {
+        case RPC_E_DISCONNECTED:
+        case RPC_E_SERVER_DIED:
+        case RPC_E_SERVER_DIED_DNE:
+        case RPC_E_CONNECTION_TERMINATED:
+        case CO_E_OBJNOTCONNECTED:
+        case CO_E_SERVER_EXEC_FAILURE:
+        case kRpcServerUnavailable:
+        case kRpcCallFailed:
+        case kRpcCallFailedDne:
+            return true;
+        default:
+            return false;
+    }
+}
+
 [[noreturn]] void ThrowCallFailure(HRESULT hr) {
     if (IsBusy(hr)) {
         throw ServerBusy(FailureOfHresult(hr));
+    }
+    if (IsGone(hr)) {
+        throw ServerGone(FailureOfHresult(hr));
     }
     throw FailureOfHresult(hr);
 }
@@ -288,6 +316,9 @@ ObjectRef CreateAutomationObject(const Text& progId) {
         if (IsBusy(hr)) {
             throw ServerBusy(failure);
         }
+        if (IsGone(hr)) {
+            throw ServerGone(failure);
+        }
         throw failure;
     }
     ComPtr<IDispatch> dispatch;
@@ -298,6 +329,9 @@ ObjectRef CreateAutomationObject(const Text& progId) {
             L"Class does not support Automation or does not support expected interface");
         if (IsBusy(hr)) {
             throw ServerBusy(failure);
+        }
+        if (IsGone(hr)) {
+            throw ServerGone(failure);
         }
         throw failure;
     }

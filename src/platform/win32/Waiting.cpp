@@ -164,8 +164,8 @@ class Watch {
                 continue;
             }
             // A box that cannot be shown answers No.
-            std::int32_t answer =
-                ShowMessageBox(prompt.question, prompt.title, kMbYesNo | kMbIconExclamation);
+            std::int32_t answer = ShowMessageBox(prompt.question, prompt.title,
+                                                 kMbYesNo | kMbIconExclamation | kMbInFront);
             bool over = false;
             bool end = false;
             {
@@ -185,7 +185,8 @@ class Watch {
             if (over) {
                 SetEvent(answered_.Get());
             } else if (end) {
-                ShowMessageBox(prompt.farewell, prompt.title, kMbOk | kMbIconExclamation);
+                ShowMessageBox(prompt.farewell, prompt.title,
+                               kMbOk | kMbIconExclamation | kMbInFront);
                 TerminateProcess(GetCurrentProcess(), static_cast<UINT>(prompt.exitCode));
                 ExitProcess(static_cast<UINT>(prompt.exitCode));
             }

@@ -170,6 +170,7 @@ void ScenarioTest::ExpectRun(const RunResult& run, DWORD exitCode,
         EXPECT_EQ(run.boxes[i].title, boxes[i].title);
         EXPECT_EQ(run.boxes[i].icon, boxes[i].icon) << "icon seen: " << Describe({run.boxes[i]});
         EXPECT_EQ(run.boxes[i].buttons, boxes[i].buttons) << Describe({run.boxes[i]});
+        EXPECT_EQ(run.boxes[i].topmost, boxes[i].topmost) << Describe({run.boxes[i]});
     }
 }
 

@@ -18,6 +18,7 @@ struct ExpectedBox {
     BoxIcon icon = BoxIcon::Exclamation;
     std::vector<Button> buttons = {Button::Ok};
     std::wstring title = L"Quendelhof";
+    bool topmost = false;  // in front of every other window
 };
 
 class ScenarioTest : public ::testing::Test {

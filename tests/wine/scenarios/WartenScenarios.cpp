@@ -1,6 +1,7 @@
-// The real Quendelhof.exe with a stand-in ACT! that is busy, slow or hung, and two runs at once.
-// The waiting times are shortened (QUENDELHOF_WAIT) to 3 s: the answer time of a call and the
-// busy time before the questions.
+// The real Quendelhof.exe with a stand-in ACT! that is busy, slow, hung or ends in the middle of
+// a call, and two runs at once. The waiting times are shortened (QUENDELHOF_WAIT) to 3 s: the
+// answer time of a call and the busy time before the questions. The boxes about ACT! stand in
+// front of every other window (topmost).
 #include <gtest/gtest.h>
 
 #include "ActScenarioTest.h"
@@ -15,6 +16,7 @@ using Settings = std::map<std::wstring, std::wstring>;
 
 const std::wstring kWaitTimes = L"hang=3,busy=3";
 constexpr DWORD kWaitMs = 3000;
+constexpr DWORD kStandinCrashed = 9;  // the stand-in's exit code after crash.Object.Member
 const std::wstring kActRunning = L"[ACT]\nversion=6.0\ndatabase=C:\\ACT\\Daten\\Alt.dbf\n";
 
 const ExpectedBox kBeschaeftigt = {
@@ -22,12 +24,33 @@ const ExpectedBox kBeschaeftigt = {
     L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
     L"Weiter versuchen?",
     BoxIcon::Exclamation,
-    {Button::Yes, Button::No}};
+    {Button::Yes, Button::No},
+    L"Quendelhof",
+    true};
+const ExpectedBox kWeiterhinBeschaeftigt = {
+    L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.",
+    BoxIcon::Exclamation,
+    {Button::Ok},
+    L"Quendelhof",
+    true};
 const ExpectedBox kAntwortetNicht = {
     L"ACT! antwortet nicht.\r\nSoll weiter auf ACT! gewartet werden?",
     BoxIcon::Exclamation,
-    {Button::Yes, Button::No}};
-const ExpectedBox kHatNichtGeantwortet = {L"ACT! hat nicht geantwortet. Quendelhof wird beendet."};
+    {Button::Yes, Button::No},
+    L"Quendelhof",
+    true};
+const ExpectedBox kHatNichtGeantwortet = {L"ACT! hat nicht geantwortet. Quendelhof wird beendet.",
+                                          BoxIcon::Exclamation,
+                                          {Button::Ok},
+                                          L"Quendelhof",
+                                          true};
+const ExpectedBox kNichtErreichbar = {
+    L"ACT! wurde beendet oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
+    L"Bitte starten Sie ACT! und rufen Sie den Befehl noch einmal auf.",
+    BoxIcon::Exclamation,
+    {Button::Ok},
+    L"Quendelhof",
+    true};
 
 class WartenScenario : public ActScenarioTest {
   protected:
@@ -85,11 +108,10 @@ TEST_F(WartenScenario, LongBusyAnsweredYesSwitchesOnceActTakesTheCalls) {
     ExpectCompleteSwitch();
 }
 
-TEST_F(WartenScenario, LongBusyAnsweredNoEndsWithTheErrorBoxAndChangesNothing) {
+TEST_F(WartenScenario, LongBusyAnsweredNoEndsWithTheFarewellAndChangesNothing) {
     StartAct(kActRunning + L"busy=never\n");
-    ExpectRun(
-        Run(Argument(), {Button::No, Button::Ok}), kFehler,
-        {kBeschaeftigt, {L"Error: 429. ActiveX component can't create object", BoxIcon::None}});
+    ExpectRun(Run(Argument(), {Button::No, Button::Ok}), kFehler,
+              {kBeschaeftigt, kWeiterhinBeschaeftigt});
     StopAct();
     EXPECT_EQ(Act().Journal(), Joined({StandinStart(), {L"stopped"}}));
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
@@ -125,6 +147,54 @@ TEST_F(WartenScenario, HungOpenAnsweredNoEndsTheRunWithTheLayoutsWritten) {
     EXPECT_EQ(
         Lines(journal.begin(), journal.begin() + static_cast<std::ptrdiff_t>(expected.size())),
         expected);
+    EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
+}
+
+// A release of ACT!'s object that never returns is watched as a call is.
+TEST_F(WartenScenario, HungReleaseAnsweredNoEndsTheRunAndWritesNothing) {
+    StartAct(kActRunning + L"delay.App.Release=never\n");
+    RunResult run = Run(Argument(), {Button::No, Button::Ok});
+    ExpectRun(run, kFehler, {kAntwortetNicht, kHatNichtGeantwortet});
+    EXPECT_LT(run.milliseconds, kWaitMs + Scaled(8000));
+    StopAct();
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       {L"create App", L"App.GetVersion(I2 1)", L"release App"},
+                                       {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WartenScenario, SlowReleasesThatAnswerInTimeSwitchWithoutABox) {
+    StartAct(kActRunning + L"delay.App.Release=400\n");
+    ExpectRun(Run(Argument()), kErledigt, {});
+    ExpectCompleteSwitch();
+}
+
+// ACT! ends in the middle of a call (it crashed, or the task manager ended it): the run ends
+// with the message and exit code 2; what it wrote before stays, nothing more is written.
+TEST_F(WartenScenario, ActEndingInTheCloseEndsTheRunAndWritesNothing) {
+    StartAct(kActRunning + L"crash.App.CloseDB=yes\n");
+    ExpectRun(Run(Argument(), {Button::Ok}), kFehler, {kNichtErreichbar});
+    EXPECT_FALSE(Act().Running());
+    Act().Stop();
+    EXPECT_EQ(Act().ExitCode(), kStandinCrashed);
+    EXPECT_EQ(
+        Act().Journal(),
+        Joined({StandinStart(), UpToTheClose(), {L"create App", L"App.CloseDB()", L"crashed"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
+TEST_F(WartenScenario, ActEndingInTheOpenEndsTheRunWithTheLayoutsWritten) {
+    StartAct(kActRunning + L"crash.App.OpenDB=yes\n");
+    ExpectRun(Run(Argument(), {Button::Ok}), kFehler, {kNichtErreichbar});
+    EXPECT_FALSE(Act().Running());
+    Act().Stop();
+    EXPECT_EQ(Act().ExitCode(), kStandinCrashed);
+    EXPECT_EQ(
+        Act().Journal(),
+        Joined({StandinStart(),
+                UpToTheClose(),
+                Connected({L"App.CloseDB()"}),
+                {L"create App", L"call App.OpenDB(BSTR& " + Quoted(db_) + L")", L"crashed"}}));
     EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
 }
 
@@ -166,6 +236,47 @@ TEST_F(WartenScenario, TwoRunsAtOnceTakeTurns) {
         << testing::PrintToString(journal);
     // The layouts belong to the database ACT! has open at the end.
     if (journal == firstThenSecond) {
+        EXPECT_TRUE(ActHasOpen(db2));
+        EXPECT_EQ(DatabaseSettings(),
+                  (Settings{{L"Group Layout", group2}, {L"Contact Layout", contact2}}));
+    } else {
+        EXPECT_TRUE(ActHasOpen(db_));
+        EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
+    }
+}
+
+// ACT! not running and two runs at once: the run that has the shell start ACT! holds the run lock
+// until ACT!'s window shows (late, as a slow ACT!'s does), so that the other run finds ACT!
+// running and switches in it. One ACT!, whose open database the layouts belong to.
+TEST_F(WartenScenario, TwoRunsWhileActIsStoppedStartOneActAndTakeTurns) {
+    SetWaitTimes(L"hang=10,busy=3");  // room for the stand-in's start and its late window
+    std::wstring db2 = MakeFile(L"Zwei\\K2.dbf");
+    std::wstring contact2 = MakeFile(L"Zwei\\L2.cly");
+    std::wstring group2 = MakeFile(L"Zwei\\G2.gly");
+    InstallAct(L"[ACT]\nversion=6.0\ndatabase=\nwindow.delay=1500\n");
+    SetInstallDir(Act().Folder());
+    std::vector<RunResult> runs = RunSideBySide({Argument(), Argument(db2, contact2, group2)}, 50);
+    ASSERT_EQ(runs.size(), 2u);
+    ExpectRun(runs[0], kErledigt, {});
+    ExpectRun(runs[1], kErledigt, {});
+    ASSERT_TRUE(Act().WaitUntilReady()) << "the shell did not start ACT.EXE";
+    StopAct();
+
+    // Started once, by whichever run came first, with its database and layouts; then the other
+    // run's whole switch. A second ACT! would have written its own command line.
+    auto startedBy = [this](const std::wstring& db, const std::wstring& contact,
+                            const std::wstring& group) {
+        return Lines{L"commandline " + Quoted(Act().Program()) + L" " + db,
+                     L"layouts " + Quoted(group) + L" " + Quoted(contact)};
+    };
+    Lines journal = Act().Journal();
+    Lines firstStarted =
+        Joined({startedBy(db_, contact_, group_), Switch(db2, contact2, group2), {L"stopped"}});
+    Lines secondStarted =
+        Joined({startedBy(db2, contact2, group2), Switch(db_, contact_, group_), {L"stopped"}});
+    ASSERT_TRUE(journal == firstStarted || journal == secondStarted)
+        << testing::PrintToString(journal);
+    if (journal == firstStarted) {
         EXPECT_TRUE(ActHasOpen(db2));
         EXPECT_EQ(DatabaseSettings(),
                   (Settings{{L"Group Layout", group2}, {L"Contact Layout", contact2}}));

@@ -55,8 +55,13 @@ ClassRegistration::ClassRegistration(REFCLSID clsid, IClassFactory* factory)
                                     &cookie_)) {}
 
 ClassRegistration::~ClassRegistration() {
-    if (SUCCEEDED(result_)) {
+    Revoke();
+}
+
+void ClassRegistration::Revoke() {
+    if (SUCCEEDED(result_) && cookie_ != 0) {
         CoRevokeClassObject(cookie_);
+        cookie_ = 0;
     }
 }
 

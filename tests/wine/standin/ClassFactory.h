@@ -39,6 +39,8 @@ class ClassRegistration {
     ~ClassRegistration();
 
     HRESULT Result() const { return result_; }
+    // Revokes it now (once); a process that ends without it leaves a stale registration.
+    void Revoke();
 
   private:
     DWORD cookie_ = 0;

@@ -11,6 +11,8 @@
 // cleanly: the class objects are revoked. A busy ACT! (act.ini: busy=...) rejects calls through
 // its message filter; a slow member (delay.Object.Member=...) holds the stand-in without
 // dispatching anything, and one that never answers does so until the stand-in is asked to end.
+// A member that crashes (crash.Object.Member) ends the process inside the call, with exit code 9;
+// a slow main window (window.delay) shows that long after the start.
 #include <objbase.h>
 #include <windows.h>
 
@@ -68,9 +70,21 @@ bool IsEmbedding(const Text& argument) {
     return argument == L"-Embedding" || argument == L"/Embedding";
 }
 
+// The exit code of a stand-in that crashed in a member (crash.Object.Member).
+constexpr UINT kCrashExitCode = 9;
+
+// The main window of a slow ACT! shows only once this timer has run (window.delay).
+constexpr UINT_PTR kShowTimer = 1;
+int showCommand = SW_SHOWNOACTIVATE;
+
 LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
         PostQuitMessage(0);
+        return 0;
+    }
+    if (message == WM_TIMER && wParam == kShowTimer) {
+        KillTimer(window, kShowTimer);
+        ShowWindow(window, showCommand);
         return 0;
     }
     return DefWindowProcW(window, message, wParam, lParam);
@@ -88,8 +102,13 @@ HWND MakeMainWindow(HINSTANCE instance, const platform::actmodel::MainWindow& se
     HWND window =
         CreateWindowExW(0, settings.className.c_str(), settings.caption.c_str(),
                         WS_OVERLAPPEDWINDOW, 40, 40, 640, 480, nullptr, nullptr, instance, nullptr);
+    showCommand = settings.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE;
     if (window != nullptr && settings.visible) {
-        ShowWindow(window, settings.minimised ? SW_SHOWMINNOACTIVE : SW_SHOWNOACTIVATE);
+        if (settings.appearsAfterMs > 0) {
+            SetTimer(window, kShowTimer, static_cast<UINT>(settings.appearsAfterMs), nullptr);
+        } else {
+            ShowWindow(window, showCommand);
+        }
     }
     return window;
 }
@@ -181,6 +200,16 @@ int Serve(HINSTANCE instance) {
             DestroyWindow(window);
             return 4;
         }
+        // A crash inside a member: the process ends in the middle of the call. Its classes are
+        // revoked first, so that the test bed's later activations do not meet a stale
+        // registration; the client's call fails as it would after any crash.
+        state.endProcess = [&journal, &applicationClass, &statusClass] {
+            journal.Line(L"crashed");
+            journal.Flush();
+            applicationClass.Revoke();
+            statusClass.Revoke();
+            TerminateProcess(GetCurrentProcess(), kCrashExitCode);
+        };
         if (!WriteReadyFile(folder / standin::kReadyFile, window)) {
             exitCode = 5;
             DestroyWindow(window);

@@ -5,9 +5,10 @@
 //   qh_actdriver.exe RESULTFILE OPERATION [ARGUMENT...] [+ OPERATION [ARGUMENT...]]...
 //
 // RESULTFILE receives one UTF-8 line per operation: "result <value>", or "failure <number>
-// <description>" when an error passed out of the operation; characters below U+0020 in a value
-// are written as \xNN. Each operation runs on a new object of the class. Message boxes of the
-// class are shown as in the program.
+// <description>" when an error passed out of the operation, or "ended <exit code>" when the
+// operation ended the run (the user gave up on ACT!, or ACT! is gone), after which the driver
+// ends with that exit code; characters below U+0020 in a value are written as \xNN. Each operation
+// runs on a new object of the class. Message boxes of the class are shown as in the program.
 //
 //   qh_actdriver.exe RESULTFILE Absturz Zugriffsverletzung|Terminate
 //
@@ -30,6 +31,7 @@
 #include "platform/Automation.h"
 #include "platform/Failure.h"
 #include "platform/Utf8.h"
+#include "platform/Waiting.h"
 
 namespace {
 
@@ -143,6 +145,8 @@ Text Run(const std::vector<Text>& words) {
     try {
         clACTApplication act;
         return L"result " + Visible(operation->second(act, args));
+    } catch (const platform::ProcessEnded&) {
+        throw;
     } catch (...) {
         platform::Failure failure = platform::CurrentFailure();
         return L"failure " + Number(failure.Number()) + L" " + Visible(failure.Description());
@@ -166,7 +170,13 @@ int Drive(const std::vector<Text>& words) {
         if (operation.empty()) {
             return 65;
         }
-        lines += (lines.empty() ? L"" : L"\n") + Run(operation);
+        try {
+            lines += (lines.empty() ? L"" : L"\n") + Run(operation);
+        } catch (const platform::ProcessEnded& ende) {
+            // The run ends here, as the program's would: nothing after it is done.
+            lines += (lines.empty() ? L"" : L"\n") + (L"ended " + Number(ende.exitCode));
+            return WriteResult(words[1], lines) ? ende.exitCode : 66;
+        }
         operation.clear();
     }
     return WriteResult(words[1], lines) ? 0 : 66;

@@ -70,6 +70,9 @@ std::string Describe(const std::vector<BoxRecord>& boxes) {
         }
         result += L"pressed=";
         result += NameOf(box.pressed);
+        if (box.topmost) {
+            result += L" topmost";
+        }
         if (!box.expected) {
             result += L" UNEXPECTED";
         }

@@ -20,6 +20,7 @@ struct BoxRecord {
     std::wstring text;
     BoxIcon icon = BoxIcon::Unknown;
     std::vector<Button> buttons;  // as the box offered them, in the order of its controls
+    bool topmost = false;         // above every window that is not topmost (WS_EX_TOPMOST)
     Button pressed = Button::Ok;
     bool expected = true;  // false: no script step was left for this box
     std::wstring problem;  // what went wrong with this box, empty when nothing did

@@ -121,6 +121,7 @@ bool BoxRobot::Handle(HWND box) {
 
     BoxRecord record;
     record.title = TextOf(box).value_or(L"");
+    record.topmost = (GetWindowLongW(box, GWL_EXSTYLE) & WS_EX_TOPMOST) != 0;
     std::optional<std::wstring> text = TextOf(textControl->window);
     if (!text) {
         record.problem += L"text unreadable; ";

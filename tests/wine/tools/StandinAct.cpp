@@ -29,6 +29,24 @@ std::wstring Widen(const std::string& bytes) {
     return text;
 }
 
+// The stand-in's exit code after a crash it was set up for: it revoked its classes first.
+constexpr DWORD kCrashedCleanly = 9;
+
+// A stand-in that ended without revoking its classes has left them registered in Wine, and every
+// later activation would fail: the bed starts its Wine anew before the next test (winebed).
+void MarkStaleRegistrations() {
+    wchar_t bed[MAX_PATH] = {};
+    DWORD length = GetEnvironmentVariableW(L"QH_WINE_BED", bed, MAX_PATH);
+    if (length == 0 || length >= MAX_PATH) {
+        return;
+    }
+    KernelHandle marker(CreateFileW((std::wstring(bed) + L"\\stale-com").c_str(), GENERIC_WRITE, 0,
+                                    nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+    if (marker.Get() == INVALID_HANDLE_VALUE) {
+        marker.Reset();
+    }
+}
+
 }  // namespace
 
 std::wstring ReadUtf8File(const std::wstring& path) {
@@ -142,13 +160,15 @@ bool StandinAct::Stop(DWORD timeLimitMs) {
     if (WaitForSingleObject(process_.Get(), 0) == WAIT_TIMEOUT) {
         PostMessageW(window_, WM_CLOSE, 0, 0);
         if (WaitForSingleObject(process_.Get(), timeLimitMs) != WAIT_OBJECT_0) {
-            // Its class registration stays behind in Wine now: later activations may fail.
             TerminateProcess(process_.Get(), 0xDEAD);
             WaitForSingleObject(process_.Get(), 5000);
             clean = false;
         }
     }
     GetExitCodeProcess(process_.Get(), &exitCode_);
+    if (exitCode_ != 0 && exitCode_ != kCrashedCleanly) {
+        MarkStaleRegistrations();
+    }
     process_.Reset();
     return clean;
 }
