@@ -131,6 +131,7 @@ TEST(VariantConversions, NullIsNeitherTextNorNumberAndFractionsAreNotZero) {
         {platform::Empty(), L"", 0, 0, 1, 0},
         {platform::Null(), nullptr, 0, kInvalidUseOfNull, 0, kInvalidUseOfNull},
         {Text(L"0.4"), L"0.4", 0, 0, 0, 0},
+        {Text(L"0.06"), L"0.06", 0, 0, 0, 0},
         {Text(L"-0"), L"-0", 0, 0, 1, 0},
         {Text(L"1E-300"), L"1E-300", 0, 0, 0, 0},
         {Text(L"0.0000000000000000000000000001"), L"0.0000000000000000000000000001", 0, 0, 0, 0},
