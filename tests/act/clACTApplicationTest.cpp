@@ -282,6 +282,40 @@ TEST_F(ClACTApplicationTest, RetryEndsAtTheFirstNo) {
     EXPECT_FALSE(act.DiagnoseHeldObjects().Any());
 }
 
+struct NothingAnswer {
+    const char* what;
+    const wchar_t* member;
+    Text box;
+    std::uint32_t style;
+};
+
+TEST_F(ClACTApplicationTest, EmptyResultInPlaceOfAViewCountsAsNothing) {
+    const NothingAnswer table[] = {
+        {"view collection", L"App.Views", L"OLE-Verbindung zu ACT! ist nicht möglich.(View)",
+         kWarnung},
+        {"active view", L"Views.GetActive", kRetryText, kFrage},
+    };
+    StartAct();
+    for (const NothingAnswer& row : table) {
+        sim::ResetMessageBoxes();
+        Act().rawResults.clear();
+        Act().rawResults[row.member] = {platform::RawVariant::OfType(platform::kVtEmpty)};
+        if (row.style == kFrage) {
+            sim::AnswerNextBoxes({platform::kIdNo});
+        }
+        std::int32_t type = 0;
+        EXPECT_EQ(testsupport::FailureNumberOf([&] { type = act.aktuellerViewTyp(); }), 0)
+            << row.what;
+        EXPECT_EQ(type, -1) << row.what;
+        EXPECT_FALSE(act.DiagnoseHeldObjects().Any()) << row.what;
+        EXPECT_EQ(Boxes().size(), 1u) << row.what;
+        if (!Boxes().empty()) {
+            EXPECT_EQ(Boxes()[0].text, row.box) << row.what;
+            EXPECT_EQ(Boxes()[0].style, row.style) << row.what;
+        }
+    }
+}
+
 TEST_F(ClACTApplicationTest, FailureOfActPassesWithItsNumberAndKeepsTheFields) {
     StartAct();
     Act().faults[L"App.GetVersion"] = {-2147467259, L"Datenbank ist gesperrt", -1};
