@@ -174,6 +174,9 @@ TEST_F(ClACTApplicationTest, CloseCountsOnlyTheNumberZeroAsClosed) {
         {"zero as text", RawVariant::String(L" 0 "), platform::kTrue, nullptr, 0},
         {"fraction", RawVariant::Real(platform::kVtR8, 0.4), platform::kFalse, L"0.4", 0},
         {"fraction as text", RawVariant::String(L"-0.4"), platform::kFalse, L"-0.4", 0},
+        {"empty text", RawVariant::String(L""), platform::kFalse, nullptr, platform::kTypeMismatch},
+        {"sign alone", RawVariant::String(L"-"), platform::kFalse, nullptr,
+         platform::kTypeMismatch},
         {"above 2^31", RawVariant::Integer(platform::kVtUi4, 3000000000), platform::kFalse,
          L"3000000000", 0},
         {"8 bytes", RawVariant::Integer(platform::kVtI8, -5), platform::kFalse, L"-5", 0},
@@ -277,6 +280,40 @@ TEST_F(ClACTApplicationTest, RetryEndsAtTheFirstNo) {
     EXPECT_EQ(Count(L"Views.GetActive()"), 2);
     EXPECT_EQ(Count(L"ActiveView.Type()"), 0);
     EXPECT_FALSE(act.DiagnoseHeldObjects().Any());
+}
+
+struct NothingAnswer {
+    const char* what;
+    const wchar_t* member;
+    Text box;
+    std::uint32_t style;
+};
+
+TEST_F(ClACTApplicationTest, EmptyResultInPlaceOfAViewCountsAsNothing) {
+    const NothingAnswer table[] = {
+        {"view collection", L"App.Views", L"OLE-Verbindung zu ACT! ist nicht möglich.(View)",
+         kWarnung},
+        {"active view", L"Views.GetActive", kRetryText, kFrage},
+    };
+    StartAct();
+    for (const NothingAnswer& row : table) {
+        sim::ResetMessageBoxes();
+        Act().rawResults.clear();
+        Act().rawResults[row.member] = {platform::RawVariant::OfType(platform::kVtEmpty)};
+        if (row.style == kFrage) {
+            sim::AnswerNextBoxes({platform::kIdNo});
+        }
+        std::int32_t type = 0;
+        EXPECT_EQ(testsupport::FailureNumberOf([&] { type = act.aktuellerViewTyp(); }), 0)
+            << row.what;
+        EXPECT_EQ(type, -1) << row.what;
+        EXPECT_FALSE(act.DiagnoseHeldObjects().Any()) << row.what;
+        EXPECT_EQ(Boxes().size(), 1u) << row.what;
+        if (!Boxes().empty()) {
+            EXPECT_EQ(Boxes()[0].text, row.box) << row.what;
+            EXPECT_EQ(Boxes()[0].style, row.style) << row.what;
+        }
+    }
 }
 
 TEST_F(ClACTApplicationTest, FailureOfActPassesWithItsNumberAndKeepsTheFields) {

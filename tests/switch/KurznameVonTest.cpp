@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
+#include "platform/sim/SimCodePage.h"
 #include "support/SimDesktopTest.h"
 #include "switch/modKurznameVon.h"
 
@@ -69,6 +70,13 @@ TEST_F(KurznameVonTest, PathOutsideTheCodePageIsNotFound) {
     MakeFile("Ω.dbf");
     EXPECT_EQ(modKurznameVon::KurznameVon(PathOf("Ω.dbf")), L"")
         << "the system sees '?' in place of the character";
+}
+
+TEST_F(KurznameVonTest, YenSignUnder932IsNotTakenForABackslash) {
+    ASSERT_TRUE(sim::SetAnsiCodePage(932));
+    MakeFile("Daten/Kunden.dbf");  // what the path would name if the sign became a backslash
+    EXPECT_EQ(modKurznameVon::KurznameVon(PathOf("Daten¥Kunden.dbf")), L"")
+        << "the system sees '?' in place of the sign";
 }
 
 TEST_F(KurznameVonTest, UnreachableSystemFunctionShowsTheErrorBoxAndGivesTheEmptyText) {

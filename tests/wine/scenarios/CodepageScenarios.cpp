@@ -88,5 +88,14 @@ TEST_F(CodepageScenario932, ExistingUmlautPathIsRefusedAsTheCodePageCannotHoldIt
               {{L"Die ACT!-Datenbankdatei \"" + path + L"\" wurde nicht gefunden."}});
 }
 
+TEST_F(CodepageScenario932, DatabaseWithAYenSignIsLeftOutOfTheExampleNotTakenForABackslash) {
+    // What the path would name if the sign became the backslash of its look-alike in 932.
+    MakeFile(L"Daten\\Kunden.dbf");
+    std::wstring program = BuiltFile(QH_WINE_QUENDELHOF_932_EXE);
+    StartAct(L"[ACT]\ndatabase=" + PathOf(L"Daten¥Kunden.dbf") + L"\n");
+    ExpectRun(RunRaw(program, Quoted(program), {Button::Ok}), kErledigt,
+              {Informationen(Quoted(program) + L" ")});
+}
+
 }  // namespace
 }  // namespace winetest
