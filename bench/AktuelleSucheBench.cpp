@@ -10,7 +10,7 @@
 #endif
 
 #include "act/clACTApplication.h"
-#include "platform/sim/SimDesktop.h"
+#include "sim/desktop/SimDesktop.h"
 
 namespace {
 

@@ -6,8 +6,8 @@
 #include <sstream>
 #include <string>
 
-#include "platform/sim/ActWorld.h"
-#include "platform/sim/SimDesktop.h"
+#include "sim/desktop/SimDesktop.h"
+#include "sim/world/ActWorld.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     platform::sim::ResetDesktop();

@@ -9,8 +9,8 @@
 #include "platform/Ansi.h"
 #include "platform/Failure.h"
 #include "platform/Variant.h"
-#include "platform/sim/SimCodePage.h"
-#include "platform/sim/Utf8.h"
+#include "sim/desktop/SimCodePage.h"
+#include "sim/desktop/Utf8.h"
 
 namespace {
 

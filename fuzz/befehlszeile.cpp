@@ -9,8 +9,8 @@
 
 #include "platform/FileSearch.h"
 #include "platform/MessageBox.h"
-#include "platform/sim/SimDesktop.h"
-#include "platform/sim/Utf8.h"
+#include "sim/desktop/SimDesktop.h"
+#include "sim/desktop/Utf8.h"
 #include "switch/Existenztest.h"
 #include "switch/modHaupt.h"
 

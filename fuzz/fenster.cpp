@@ -7,8 +7,8 @@
 
 #include "act/modACTHandle.h"
 #include "platform/TextUtil.h"
-#include "platform/sim/SimDesktop.h"
-#include "platform/sim/Utf8.h"
+#include "sim/desktop/SimDesktop.h"
+#include "sim/desktop/Utf8.h"
 
 namespace {
 

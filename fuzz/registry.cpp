@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "platform/Registry.h"
-#include "platform/sim/SimDesktop.h"
+#include "sim/desktop/SimDesktop.h"
 #include "winservices/modRegistry.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {

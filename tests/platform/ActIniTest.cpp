@@ -5,8 +5,8 @@
 #include <sstream>
 
 #include "platform/Failure.h"
-#include "platform/actmodel/ActIni.h"
-#include "platform/actmodel/ActModel.h"
+#include "sim/act/ActIni.h"
+#include "sim/act/ActModel.h"
 
 namespace {
 

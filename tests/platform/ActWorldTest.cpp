@@ -4,7 +4,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/sim/World.h"
+#include "sim/world/World.h"
 #include "support/SimDesktopTest.h"
 
 namespace {

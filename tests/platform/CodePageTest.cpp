@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/CodePage.h"
-#include "platform/sim/SimCodePage.h"
+#include "sim/desktop/SimCodePage.h"
 #include "support/SimDesktopTest.h"
 
 namespace {

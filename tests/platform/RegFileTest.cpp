@@ -7,8 +7,8 @@
 #include <sstream>
 
 #include "platform/Registry.h"
-#include "platform/sim/RegFile.h"
-#include "platform/sim/World.h"
+#include "sim/world/RegFile.h"
+#include "sim/world/World.h"
 #include "support/SimDesktopTest.h"
 
 namespace {

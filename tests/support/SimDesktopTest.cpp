@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-#include "platform/sim/Utf8.h"
+#include "sim/desktop/Utf8.h"
 
 namespace testsupport {
 

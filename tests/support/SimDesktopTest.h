@@ -6,7 +6,7 @@
 #include <filesystem>
 #include <string>
 
-#include "platform/sim/SimDesktop.h"
+#include "sim/desktop/SimDesktop.h"
 #include "switch/modHaupt.h"
 
 namespace testsupport {

@@ -4,9 +4,9 @@
 #include <gtest/gtest.h>
 
 #include "WechselTestBasis.h"
-#include "platform/sim/SimClipboard.h"
-#include "platform/sim/SimCodePage.h"
-#include "platform/sim/Utf8.h"
+#include "sim/desktop/SimClipboard.h"
+#include "sim/desktop/SimCodePage.h"
+#include "sim/desktop/Utf8.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include "platform/MessageBox.h"
 #include "platform/RawVariant.h"
 #include "platform/Shell.h"
-#include "platform/sim/SimShell.h"
+#include "sim/desktop/SimShell.h"
 
 namespace {
 

@@ -3,8 +3,8 @@
 
 #include "WechselTestBasis.h"
 #include "platform/MessageBox.h"
-#include "platform/sim/SimClipboard.h"
-#include "platform/sim/SimShortPath.h"
+#include "sim/desktop/SimClipboard.h"
+#include "sim/desktop/SimShortPath.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "platform/MessageBox.h"
-#include "platform/sim/SimCodePage.h"
+#include "sim/desktop/SimCodePage.h"
 #include "support/SimDesktopTest.h"
 #include "switch/modKurznameVon.h"
 

@@ -6,9 +6,9 @@
 
 #include "WechselTestBasis.h"
 #include "platform/MessageBox.h"
-#include "platform/sim/SimClipboard.h"
-#include "platform/sim/SimShell.h"
-#include "platform/sim/SimWindows.h"
+#include "sim/desktop/SimClipboard.h"
+#include "sim/desktop/SimShell.h"
+#include "sim/desktop/SimWindows.h"
 
 namespace {
 

@@ -15,8 +15,8 @@
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
 #include "platform/Waiting.h"
-#include "platform/sim/SimAutomation.h"
-#include "platform/sim/SimShell.h"
+#include "sim/desktop/SimAutomation.h"
+#include "sim/desktop/SimShell.h"
 
 namespace {
 

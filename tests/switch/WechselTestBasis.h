@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "platform/Registry.h"
-#include "platform/sim/SimAct.h"
-#include "platform/sim/SimWaiting.h"
+#include "sim/desktop/SimAct.h"
+#include "sim/desktop/SimWaiting.h"
 #include "support/SimDesktopTest.h"
 
 namespace testsupport {

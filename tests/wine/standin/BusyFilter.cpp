@@ -1,6 +1,6 @@
 #include "BusyFilter.h"
 
-#include "platform/actmodel/ActModel.h"
+#include "sim/act/ActModel.h"
 
 namespace standin {
 

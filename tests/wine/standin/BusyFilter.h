@@ -6,7 +6,7 @@
 #include <objbase.h>
 #include <windows.h>
 
-#include "platform/actmodel/ActState.h"
+#include "sim/act/ActState.h"
 
 namespace standin {
 

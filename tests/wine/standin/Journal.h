@@ -5,7 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
-#include "platform/actmodel/ActModel.h"
+#include "sim/act/ActModel.h"
 
 namespace standin {
 

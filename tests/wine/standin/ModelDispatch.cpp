@@ -10,7 +10,7 @@
 #include "RawResultVariant.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
-#include "platform/actmodel/ActObjects.h"
+#include "sim/act/ActObjects.h"
 
 namespace standin {
 

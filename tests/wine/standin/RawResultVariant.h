@@ -3,7 +3,7 @@
 
 #include <oaidl.h>
 
-#include "platform/actmodel/ActState.h"
+#include "sim/act/ActState.h"
 
 namespace standin {
 

@@ -1,6 +1,6 @@
 // A stand-in for ACT! 6 in the Wine tests, never shipped: a visible main window of ACT!'s class
 // and an out-of-process automation server for "ACTOLE.APPOBJECT", both driven by the simulated
-// ACT! (platform/actmodel) that the unit tests use.
+// ACT! (sim/act) that the unit tests use.
 //
 // Everything it reads and writes lies in the folder of its executable, so that a test can copy
 // it as ACT.EXE into a folder of its own: act.ini sets it up; journal.txt receives its command
@@ -27,8 +27,8 @@
 #include "ServerRegistration.h"
 #include "StandinIds.h"
 #include "platform/Failure.h"
-#include "platform/actmodel/ActIni.h"
-#include "platform/actmodel/ActModel.h"
+#include "sim/act/ActIni.h"
+#include "sim/act/ActModel.h"
 
 namespace {
 
