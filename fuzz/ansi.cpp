@@ -10,7 +10,7 @@
 #include "platform/Failure.h"
 #include "platform/Variant.h"
 #include "sim/desktop/SimCodePage.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace {
 

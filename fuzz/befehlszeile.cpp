@@ -10,7 +10,7 @@
 #include "platform/FileSearch.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimDesktop.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 #include "switch/Existenztest.h"
 #include "switch/modHaupt.h"
 

@@ -8,7 +8,7 @@
 #include "act/modACTHandle.h"
 #include "platform/TextUtil.h"
 #include "sim/desktop/SimDesktop.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace {
 

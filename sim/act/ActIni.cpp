@@ -5,6 +5,7 @@
 
 #include "RawResultText.h"
 #include "platform/Failure.h"
+#include "platform/TextUtil.h"
 #include "platform/Utf8.h"
 #include "platform/Variant.h"
 
@@ -23,13 +24,8 @@ std::string Trimmed(const std::string& text) {
     return text.substr(first, last - first + 1);
 }
 
-std::string Lowered(std::string text) {
-    for (char& c : text) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return text;
+std::string Lowered(const std::string& text) {
+    return ToUtf8(LowerCase(FromUtf8(text)));
 }
 
 void ReadFlag(const std::string& value, bool& flag) {

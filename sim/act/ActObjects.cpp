@@ -9,6 +9,7 @@
 #include "ActModel.h"
 #include "ActRecords.h"
 #include "platform/Failure.h"
+#include "platform/TextUtil.h"
 
 namespace platform::actmodel {
 
@@ -63,16 +64,6 @@ std::span<const std::wstring_view> MembersOf(ObjectKind kind) {
             break;
     }
     return {};
-}
-
-wchar_t FoldAscii(wchar_t c) {
-    return c >= L'a' && c <= L'z' ? static_cast<wchar_t>(c - 0x20) : c;
-}
-
-bool SameName(std::wstring_view a, std::wstring_view b) {
-    return a.size() == b.size() &&
-           std::equal(a.begin(), a.end(), b.begin(),
-                      [](wchar_t x, wchar_t y) { return FoldAscii(x) == FoldAscii(y); });
 }
 
 RecordedArgument Recorded(const Argument& argument) {
@@ -134,7 +125,7 @@ class ModelObject final : public AutomationObject {
                  std::optional<RawResult>& raw) {
         std::wstring_view canonical;
         for (std::wstring_view name : MembersOf(kind_)) {
-            if (SameName(name, member)) {
+            if (EqualsIgnoringCase(name, member)) {
                 canonical = name;
             }
         }

@@ -2,9 +2,9 @@
 
 #include <optional>
 
+#include "SimText.h"
 #include "SimWaiting.h"
 #include "SimWindows.h"
-#include "Utf8.h"
 #include "platform/TextUtil.h"
 
 namespace platform::sim {

@@ -2,8 +2,8 @@
 
 #include "SimAct.h"
 #include "SimAutomation.h"
+#include "SimText.h"
 #include "SimWaiting.h"
-#include "Utf8.h"
 #include "platform/Failure.h"
 
 namespace platform {

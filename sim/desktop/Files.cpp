@@ -2,7 +2,7 @@
 #include <vector>
 
 #include "SimFiles.h"
-#include "Utf8.h"
+#include "SimText.h"
 #include "platform/Ansi.h"
 #include "platform/FileSearch.h"
 

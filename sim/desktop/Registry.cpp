@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "SimRegistry.h"
+#include "SimText.h"
 #include "SimWaiting.h"
-#include "Utf8.h"
 #include "platform/Ansi.h"
 
 namespace platform {

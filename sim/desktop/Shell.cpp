@@ -4,8 +4,8 @@
 
 #include "SimFiles.h"
 #include "SimShell.h"
+#include "SimText.h"
 #include "SimWaiting.h"
-#include "Utf8.h"
 #include "platform/Ansi.h"
 
 namespace platform {

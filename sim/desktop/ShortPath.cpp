@@ -6,7 +6,7 @@
 
 #include "SimFiles.h"
 #include "SimShortPath.h"
-#include "Utf8.h"
+#include "SimText.h"
 #include "platform/Ansi.h"
 #include "platform/Failure.h"
 

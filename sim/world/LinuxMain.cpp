@@ -12,7 +12,7 @@
 #include "platform/Entry.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimDesktop.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace {
 

@@ -6,7 +6,8 @@
 
 #include "platform/Ansi.h"
 #include "platform/Registry.h"
-#include "sim/desktop/Utf8.h"
+#include "platform/TextUtil.h"
+#include "sim/desktop/SimText.h"
 
 namespace platform::sim {
 
@@ -277,12 +278,7 @@ std::optional<RegFileValue> ParseValue(const Text& line) {
         value.data.push_back(0);
         return value;
     }
-    Text lowered = line.substr(pos);
-    for (wchar_t& c : lowered) {
-        if (c >= L'A' && c <= L'Z') {
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        }
-    }
+    Text lowered = platform::LowerCase(line.substr(pos));
     if (StartsWith(lowered, 0, L"dword:")) {
         std::optional<std::uint32_t> number = HexNumber(Trimmed(lowered.substr(6)));
         if (!number) {

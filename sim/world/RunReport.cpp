@@ -7,7 +7,7 @@
 #include "sim/desktop/SimAct.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimShell.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace platform::sim {
 

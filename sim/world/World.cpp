@@ -8,8 +8,9 @@
 #include "ActWorld.h"
 #include "RegFile.h"
 #include "platform/MessageBox.h"
+#include "platform/TextUtil.h"
 #include "sim/desktop/SimDesktop.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace platform::sim {
 
@@ -25,9 +26,7 @@ std::string Trimmed(const std::string& line) {
 }
 
 std::int32_t AnswerOf(std::string word) {
-    for (char& c : word) {
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    }
+    word = ToUtf8(platform::LowerCase(FromUtf8(word)));
     if (word == "ja" || word == "yes" || word == "j" || word == "y") {
         return kIdYes;
     }

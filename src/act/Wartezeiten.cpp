@@ -4,6 +4,7 @@
 #include <optional>
 
 #include "platform/Program.h"
+#include "platform/TextUtil.h"
 
 namespace Wartezeiten {
 
@@ -25,15 +26,6 @@ bool IstTrenner(const Text& text, std::size_t i) {
         return i == 0 || i + 1 == text.size() || !IstZiffer(text[i - 1]) || !IstZiffer(text[i + 1]);
     }
     return c == L';' || c == L' ' || c == L'\t';
-}
-
-Text Klein(Text text) {
-    for (wchar_t& c : text) {
-        if (c >= L'A' && c <= L'Z') {
-            c = static_cast<wchar_t>(c - L'A' + L'a');
-        }
-    }
-    return text;
 }
 
 // "2", "0.5", "0,5", "12.250": seconds as milliseconds; nothing for anything else or out of
@@ -80,7 +72,7 @@ Zeiten AusText(const Text& text) {
         if (gleich == Text::npos) {
             continue;
         }
-        Text name = Klein(teil.substr(0, gleich));
+        Text name = platform::LowerCase(teil.substr(0, gleich));
         std::optional<std::uint32_t> ms = Millisekunden(teil.substr(gleich + 1));
         if (!ms) {
             continue;

@@ -1,8 +1,8 @@
 #include "TextUtil.h"
 
-namespace platform {
+#include <algorithm>
 
-namespace {
+namespace platform {
 
 wchar_t LowerChar(wchar_t c) {
     if ((c >= L'A' && c <= L'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7)) {
@@ -48,14 +48,18 @@ wchar_t LowerChar(wchar_t c) {
     return c;
 }
 
-}  // namespace
-
 Text LowerCase(const Text& text) {
     Text result(text);
     for (wchar_t& c : result) {
         c = LowerChar(c);
     }
     return result;
+}
+
+bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b) {
+    return a.size() == b.size() &&
+           std::equal(a.begin(), a.end(), b.begin(),
+                      [](wchar_t x, wchar_t y) { return LowerChar(x) == LowerChar(y); });
 }
 
 Text TrimBlanks(const Text& text) {

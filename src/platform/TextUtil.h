@@ -1,15 +1,19 @@
 // Text helpers shared by the subsystems.
 #pragma once
 
+#include <string_view>
 #include <vector>
 
 #include "Types.h"
 
 namespace platform {
 
-// Lower-cases the letters of the Latin (ASCII, Latin-1, Latin Extended-A), Greek and Cyrillic
-// alphabets, the scripts of the Windows ANSI code pages; other characters stay as they are.
+// The program's one rule of case, used wherever two texts are the same apart from case:
+// the letters of the Latin (ASCII, Latin-1, Latin Extended-A), Greek and Cyrillic alphabets, the
+// scripts of the Windows ANSI code pages, have a lower case; other characters stay as they are.
+wchar_t LowerChar(wchar_t c);
 Text LowerCase(const Text& text);
+bool EqualsIgnoringCase(std::wstring_view a, std::wstring_view b);
 
 // Removes leading and trailing blanks (the space character only).
 Text TrimBlanks(const Text& text);

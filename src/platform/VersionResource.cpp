@@ -1,8 +1,9 @@
 #include "VersionResource.h"
 
 #include <cstdint>
-#include <cwctype>
 #include <optional>
+
+#include "TextUtil.h"
 
 namespace platform {
 
@@ -112,15 +113,7 @@ void ForEachChild(const Block& block, const Entry& parent, Visit visit) {
 }
 
 bool SameKey(const Text& a, const Text& b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        if (std::towlower(static_cast<wint_t>(a[i])) != std::towlower(static_cast<wint_t>(b[i]))) {
-            return false;
-        }
-    }
-    return true;
+    return EqualsIgnoringCase(a, b);
 }
 
 // The name of a string table: language and code page as eight hexadecimal digits.

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <random>
 
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace testsupport {
 

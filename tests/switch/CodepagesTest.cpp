@@ -6,7 +6,7 @@
 #include "WechselTestBasis.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimCodePage.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace {
 
