@@ -11,7 +11,7 @@
 #include "platform/MessageBox.h"
 #include "platform/Waiting.h"
 
-namespace ACTGeduld {
+namespace actgeduld {
 
 namespace {
 
@@ -46,7 +46,7 @@ bool WeiterVersuchen() {
 
 // Makes the call until ACT! takes it, each attempt watched. A run whose user gives up on a busy
 // ACT!, or whose ACT! has gone, ends here.
-void MitGeduld(const Wartezeiten::Zeiten& zeiten, const std::function<void()>& aufruf) {
+void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& aufruf) {
     std::uint32_t beginn = platform::TickCount();
     while (true) {
         try {
@@ -70,7 +70,7 @@ void MitGeduld(const Wartezeiten::Zeiten& zeiten, const std::function<void()>& a
 
 class GeduldigesObjekt final : public platform::AutomationObject {
   public:
-    GeduldigesObjekt(platform::ObjectRef objekt, const Wartezeiten::Zeiten& zeiten)
+    GeduldigesObjekt(platform::ObjectRef objekt, const wartezeiten::Zeiten& zeiten)
         : objekt_(std::move(objekt)), zeiten_(zeiten) {}
     GeduldigesObjekt(const GeduldigesObjekt&) = delete;
     GeduldigesObjekt& operator=(const GeduldigesObjekt&) = delete;
@@ -103,16 +103,16 @@ class GeduldigesObjekt final : public platform::AutomationObject {
 
   private:
     platform::ObjectRef objekt_;
-    Wartezeiten::Zeiten zeiten_;
+    wartezeiten::Zeiten zeiten_;
 };
 
 }  // namespace
 
 platform::ObjectRef ErzeugeAnwendung(const Text& progId) {
-    const Wartezeiten::Zeiten zeiten = Wartezeiten::Aktuell();
+    const wartezeiten::Zeiten zeiten = wartezeiten::Aktuell();
     platform::ObjectRef anwendung;
     MitGeduld(zeiten, [&] { anwendung = platform::CreateAutomationObject(progId); });
     return std::make_shared<GeduldigesObjekt>(std::move(anwendung), zeiten);
 }
 
-}  // namespace ACTGeduld
+}  // namespace actgeduld

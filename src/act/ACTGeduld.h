@@ -10,18 +10,18 @@
 // likewise, after kACTNichtErreichbar. Errors that ACT! raises pass on unchanged.
 // Hung: a call that has not returned after the answer time gets the question whether to wait
 // on (kACTAntwortetNicht); No ends the run with exit code 2 after kACTHatNichtGeantwortet
-// (platform::WatchedWait). The times are those of Wartezeiten, read when the application object
+// (platform::WatchedWait). The times are those of wartezeiten, read when the application object
 // is made. Every question and farewell comes to the front (platform::kMbInFront).
 #pragma once
 
 #include "platform/Types.h"
 #include "platform/Variant.h"
 
-namespace ACTGeduld {
+namespace actgeduld {
 
 // ACT!'s application object, made from the ProgID with patience. Its calls, and those of every
 // object it hands out (and theirs in turn), are made with the same patience; the last release
 // of each is watched as well.
 platform::ObjectRef ErzeugeAnwendung(const platform::Text& progId);
 
-}  // namespace ACTGeduld
+}  // namespace actgeduld

@@ -6,7 +6,7 @@
 #include "platform/Program.h"
 #include "platform/TextUtil.h"
 
-namespace Wartezeiten {
+namespace wartezeiten {
 
 namespace {
 
@@ -92,4 +92,4 @@ Zeiten Aktuell() {
     return text ? AusText(*text) : Zeiten();
 }
 
-}  // namespace Wartezeiten
+}  // namespace wartezeiten

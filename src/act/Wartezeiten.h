@@ -6,7 +6,7 @@
 
 #include "platform/Types.h"
 
-namespace Wartezeiten {
+namespace wartezeiten {
 
 // A call to ACT! (or the wait for another run of the program) that has not returned after this
 // time gets the question whether to wait on. Long enough for ACT! to open a large database.
@@ -37,4 +37,4 @@ Zeiten AusText(const platform::Text& text);
 // The times of this process: those of the environment variable, or the constants above.
 Zeiten Aktuell();
 
-}  // namespace Wartezeiten
+}  // namespace wartezeiten

@@ -439,7 +439,7 @@ TruthValue clACTApplication::ConnectACT() {
     if (ACTgestartet() == kFalse) {
         return kFalse;
     }
-    objACT = ACTGeduld::ErzeugeAnwendung(kProgId);
+    objACT = actgeduld::ErzeugeAnwendung(kProgId);
     platform::DoEvents();
     return platform::ToTruthValue(objACT != nullptr);
 }

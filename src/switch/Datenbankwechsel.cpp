@@ -64,7 +64,7 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
 // time, so that a run that follows finds ACT! running and switches in it, instead of starting
 // a second ACT! with its own layouts. Ends early when the started process ends.
 void WarteAufDasFenster(clACTApplication& objACT, const clShellExecute& objShell) {
-    const Wartezeiten::Zeiten zeiten = Wartezeiten::Aktuell();
+    const wartezeiten::Zeiten zeiten = wartezeiten::Aktuell();
     const std::uint32_t beginn = platform::TickCount();
     while (objACT.ACTgestartet() == platform::kFalse &&
            objShell.StillExecuting() != platform::kFalse &&

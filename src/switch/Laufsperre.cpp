@@ -12,7 +12,7 @@ Laufsperre::Laufsperre() {
     platform::TakeRunLock(
         {QUENDELHOF_PRODUCT_NAME_W, meldungstext::kAndererLaufWartet,
          meldungstext::kAndererLaufNichtBeendet, static_cast<int>(Laufergebnis::Fehler)},
-        Wartezeiten::Aktuell().antwortMs);
+        wartezeiten::Aktuell().antwortMs);
 }
 
 Laufsperre::~Laufsperre() {

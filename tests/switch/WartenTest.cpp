@@ -90,7 +90,7 @@ class WartenTest : public testsupport::WechselTestBasis {
             sim::RegisterServer(L"Quendelhof.TestStatus",
                                 [] { return sim::Act().CreateStatusObject(); });
             sim::Act().AddContact(L"K1");
-            act.getIDsAktuelleSuche(ACTGeduld::ErzeugeAnwendung(L"Quendelhof.TestStatus"));
+            act.getIDsAktuelleSuche(actgeduld::ErzeugeAnwendung(L"Quendelhof.TestStatus"));
             return Act().statusWrites > 0 ? 0 : 1;
         } catch (const platform::ProcessEnded& ende) {
             return ende.exitCode;
@@ -200,7 +200,7 @@ TEST_P(HaengendesACTTest, AsksOncePerPeriodAndEndsOnNo) {
     const HangCase& c = GetParam();
     Act().delays[c.member] = c.takesMs;
     if (c.waitVariable != nullptr) {
-        sim::Program().environment[Wartezeiten::kVariable] = c.waitVariable;
+        sim::Program().environment[wartezeiten::kVariable] = c.waitVariable;
     }
     for (std::int32_t answer : c.answers) {
         sim::Boxes().script.push_back(answer);
@@ -411,7 +411,7 @@ INSTANTIATE_TEST_SUITE_P(
 // The environment variable's text and the times it sets.
 struct TimesCase {
     const wchar_t* text;
-    Wartezeiten::Zeiten times;
+    wartezeiten::Zeiten times;
 };
 
 // The case by its text, so that the test's name says which one failed.
@@ -422,7 +422,7 @@ void PrintTo(const TimesCase& value, std::ostream* out) {
 class WartezeitenTest : public ::testing::TestWithParam<TimesCase> {};
 
 TEST_P(WartezeitenTest, ReadsWhatItCanAndKeepsTheRest) {
-    EXPECT_EQ(Wartezeiten::AusText(GetParam().text), GetParam().times);
+    EXPECT_EQ(wartezeiten::AusText(GetParam().text), GetParam().times);
 }
 
 INSTANTIATE_TEST_SUITE_P(
