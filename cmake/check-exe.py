@@ -8,6 +8,9 @@
   architecture, each from a Windows no newer than the program's oldest Windows;
 - with --resources: icon, manifest and the version resource with the expected version and texts.
 
+A signed program is checked as an unsigned one: the Authenticode signature lies after the
+sections, where none of the checks reads; the summary says whether there is one.
+
 Every failure is printed as a line starting with "FAIL:"; the exit code is 1 if there was one."""
 import argparse
 import re
@@ -61,6 +64,9 @@ class Image:
         self.subsystem = struct.unpack_from("<H", data, optional + 68)[0]
         directories = optional + (96 if self.magic == 0x10B else 112)
         self.imports_rva = struct.unpack_from("<I", data, directories + 8)[0]
+        # The certificate table gives a file offset, not an address: it is loaded with no section.
+        self.certificates_offset, self.certificates_size = struct.unpack_from(
+            "<II", data, directories + 4 * 8)
         table = optional + optional_size
         self.sections = []
         for i in range(count):
@@ -179,6 +185,8 @@ def check_imports(image, arch, dll_list, import_lists):
     dlls = {fields[0].lower() for _, _, fields in read_list(dll_list, 1)}
     allowed = reviewed_imports(import_lists, arch)
     imports = image.imports()
+    if not imports:
+        fail("imports nothing; every program of the project imports from KERNEL32.dll")
     for library in sorted({library for library, _ in imports}):
         if library.lower() not in dlls:
             fail("imports %s, which is not one of Windows' known DLLs (%s)" % (library, dll_list))
@@ -239,6 +247,15 @@ def check_resources(image, file_version, version_text, product, description):
     return "; version %s (%s), %s" % (got, strings.get("FileVersion"), strings.get("ProductName"))
 
 
+def signature(image):
+    if not image.certificates_size:
+        return "unsigned"
+    end = image.certificates_offset + image.certificates_size
+    if end > len(image.data):
+        fail("the certificate table ends at %d, after the file's end (%d)" % (end, len(image.data)))
+    return "Authenticode signature (%d bytes)" % image.certificates_size
+
+
 def main():
     parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
     parser.add_argument("exe")
@@ -254,13 +271,14 @@ def main():
     check_header(image, args.arch)
     libraries = check_imports(image, args.arch, args.dlls, args.imports)
     summary = check_resources(image, *args.resources) if args.resources else ""
+    signed = signature(image)
     for message in failures:
         print("FAIL: %s: %s" % (args.exe, message))
     if failures:
         sys.exit(1)
-    print("%s: %s for %s, GUI, imports %s%s" % (
+    print("%s: %s for %s, GUI, imports %s%s; %s" % (
         args.exe, "PE32+" if image.magic == 0x20B else "PE32", OLDEST[args.arch]["name"],
-        ", ".join(libraries), summary))
+        ", ".join(libraries), summary, signed))
 
 
 if __name__ == "__main__":
