@@ -10,6 +10,7 @@
 
 #include "../Failure.h"
 #include "ComHandles.h"
+#include "Handles.h"
 #include "VariantConversion.h"
 
 namespace platform {
@@ -259,30 +260,11 @@ IDispatch* DispatchOf(const AutomationObject& object) {
 
 namespace {
 
-// A registry key that is closed when the holder goes.
-class RegistryKey {
-  public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY* Receive() { return &key_; }
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
-
 // The class of a ProgID as the 32-bit view of the registry holds it. A 32-bit server such as
 // ACT! 6 registers its ProgID there; where the views of the classes are kept apart (64-bit
 // Windows XP and Server 2003, Wine), a 64-bit program's CLSIDFromProgID does not see it.
 bool ClassFromThirtyTwoBitView(const Text& progId, CLSID* clsid) {
-    RegistryKey key;
+    win32::RegistryKeyHandle key;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (progId + L"\\CLSID").c_str(), 0,
                       KEY_QUERY_VALUE | KEY_WOW64_32KEY, key.Receive()) != ERROR_SUCCESS) {
         return false;
