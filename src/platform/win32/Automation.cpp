@@ -291,8 +291,7 @@ ObjectRef CreateAutomationObject(const Text& progId) {
         context = CLSCTX_LOCAL_SERVER | CLSCTX_ACTIVATE_32_BIT_SERVER;
     }
     ComPtr<IUnknown> unknown;
-    HRESULT hr = CoCreateInstance(clsid, nullptr, context, IID_IUnknown,
-                                  reinterpret_cast<void**>(unknown.Receive()));
+    HRESULT hr = unknown.CreateInstance(clsid, context);
     if (FAILED(hr) || !unknown) {
         Failure failure(kCannotCreateObject, L"ActiveX component can't create object");
         if (IsBusy(hr)) {
@@ -304,7 +303,7 @@ ObjectRef CreateAutomationObject(const Text& progId) {
         throw failure;
     }
     ComPtr<IDispatch> dispatch;
-    hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive()));
+    hr = dispatch.QueryFrom(unknown.Get());
     if (FAILED(hr) || !dispatch) {
         Failure failure(
             kNoAutomation,
