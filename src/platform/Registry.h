@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "Types.h"
+#include "UniqueHandle.h"
 
 namespace platform {
 
@@ -59,5 +60,8 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
 
 // Closes a key opened or created here. Closing 0 or a root key is harmless.
 std::int32_t RegCloseKey(Handle32 key);
+
+// A key opened or created here, closed when its holder goes; 0 holds nothing.
+using RegistryKey = UniqueHandle<Handle32, RegCloseKey, 0>;
 
 }  // namespace platform
