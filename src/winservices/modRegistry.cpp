@@ -131,8 +131,9 @@ void RegistrySetKeyValue(Handle32 lnghKey, const Text& strSubKey, const Text& st
         std::uint32_t disposition = 0;
         // Result and disposition do not matter: a key that could not be had stays 0, and the
         // write below is then refused by the registry without notice.
-        platform::RegCreateKeyExA(lnghKey, strSubKey, platform::kRegOptionNonVolatile,
-                                  platform::kKeyReadWrite, key.Receive(), &disposition);
+        static_cast<void>(
+            platform::RegCreateKeyExA(lnghKey, strSubKey, platform::kRegOptionNonVolatile,
+                                      platform::kKeyReadWrite, key.Receive(), &disposition));
         std::vector<std::uint8_t> data;
         switch (lngValueType) {
             case platform::kRegSz:
@@ -147,8 +148,10 @@ void RegistrySetKeyValue(Handle32 lnghKey, const Text& strSubKey, const Text& st
             default:
                 return;
         }
-        platform::RegSetValueExA(key.Get(), strValueName, static_cast<std::uint32_t>(lngValueType),
-                                 data.data(), static_cast<std::uint32_t>(data.size()));
+        // Whether the write was taken is not looked at: the caller is told nothing either way.
+        static_cast<void>(platform::RegSetValueExA(
+            key.Get(), strValueName, static_cast<std::uint32_t>(lngValueType), data.data(),
+            static_cast<std::uint32_t>(data.size())));
     } catch (...) {
         winservices::ShowErrorBox(L"RegistrySetKeyValue", platform::CurrentFailure());
     }
