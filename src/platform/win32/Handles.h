@@ -10,29 +10,31 @@ namespace platform::win32 {
 
 // The functions that give the kinds back. The system's own cannot be template arguments: they
 // are imported from libraries, so their addresses are known only when the program is loaded.
+// They are named with :: so that the port's functions of the same names (platform::RegCloseKey)
+// are never taken for them.
 inline void CloseKernelObject(HANDLE handle) {
-    CloseHandle(handle);
+    ::CloseHandle(handle);
 }
 inline void CloseFileSearch(HANDLE search) {
-    FindClose(search);
+    ::FindClose(search);
 }
 inline void CloseRegistryKey(HKEY key) {
-    RegCloseKey(key);
+    ::RegCloseKey(key);
 }
 inline void DestroyOwnWindow(HWND window) {
-    DestroyWindow(window);
+    ::DestroyWindow(window);
 }
 inline void FreeGlobalMemory(HGLOBAL memory) {
-    GlobalFree(memory);
+    ::GlobalFree(memory);
 }
 inline void UnlockGlobalMemory(HGLOBAL memory) {
-    GlobalUnlock(memory);
+    ::GlobalUnlock(memory);
 }
 inline void CloseOpenedClipboard(bool) {
-    CloseClipboard();
+    ::CloseClipboard();
 }
 inline void LeaveSection(CRITICAL_SECTION* section) {
-    LeaveCriticalSection(section);
+    ::LeaveCriticalSection(section);
 }
 
 // Functions differ in what they give for no handle: null (CreateEvent, CreateThread, ...) or
@@ -66,7 +68,7 @@ using ClipboardOwnership = UniqueHandle<bool, CloseOpenedClipboard, false>;
 using CriticalSectionLock = UniqueHandle<CRITICAL_SECTION*, LeaveSection>;
 
 [[nodiscard]] inline CriticalSectionLock EnterSection(CRITICAL_SECTION& section) {
-    EnterCriticalSection(&section);
+    ::EnterCriticalSection(&section);
     return CriticalSectionLock(&section);
 }
 
