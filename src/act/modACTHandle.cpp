@@ -26,7 +26,8 @@ platform::Handle32 FindTopLevelWindow(platform::Text strClass, platform::Text st
     strSearchClass = std::move(strClass);
     strSearchTitle = std::move(strTitle);
     lngFoundhWnd = 0;
-    platform::EnumWindows(EnumWindowsProc, 0);
+    // A failed enumeration finds nothing, as one over no matching window does.
+    static_cast<void>(platform::EnumWindows(EnumWindowsProc, 0));
     return lngFoundhWnd;
 }
 
@@ -54,7 +55,9 @@ platform::Text GetWindowCaption(platform::Handle32 hWnd) {
     }
     size = std::min<std::int64_t>(size, std::numeric_limits<std::int32_t>::max() - 1);
     std::string buffer(static_cast<std::size_t>(size) + 1, '\0');
-    platform::GetWindowTextA(hWnd, buffer.data(), static_cast<std::int32_t>(size));
+    // The count is not needed: the buffer starts all NUL, and the caption is cut at its first NUL.
+    static_cast<void>(
+        platform::GetWindowTextA(hWnd, buffer.data(), static_cast<std::int32_t>(size)));
     platform::Text caption = platform::TrimLeadingBlanks(platform::FromAnsi(buffer));
     caption = caption.substr(0, kCaptionLength);
     return caption.substr(0, caption.find(L'\0'));

@@ -25,11 +25,12 @@ std::uint32_t AnsiCodePage();
 // As WideCharToMultiByte(CP_ACP, flags, text, length, ..., nullptr, usedDefault): the bytes, or
 // nothing when the system refuses the call (a flag or a used-default report that the code page
 // does not take).
-std::optional<std::string> WideToAnsi(const Text& text, std::uint32_t flags, bool* usedDefault);
+[[nodiscard]] std::optional<std::string> WideToAnsi(const Text& text, std::uint32_t flags,
+                                                    bool* usedDefault);
 
 // As MultiByteToWideChar(CP_ACP, flags, bytes, length, ...): the text, or nothing when the
 // system refuses the call.
-std::optional<Text> AnsiToWide(std::string_view bytes, std::uint32_t flags);
+[[nodiscard]] std::optional<Text> AnsiToWide(std::string_view bytes, std::uint32_t flags);
 
 // Whether conversions in the code page take no flags and no used-default report: UTF-8, UTF-7,
 // the ISO-2022 and ISCII families, HZ-GB2312, GB18030 and Symbol. (UTF-8 and GB18030 accept

@@ -4,6 +4,6 @@
 namespace quendelhof {
 
 // Runs the program once and returns the process's exit code.
-int Run();
+[[nodiscard]] int Run();
 
 }  // namespace quendelhof

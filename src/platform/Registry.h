@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "Types.h"
+#include "UniqueHandle.h"
 
 namespace platform {
 
@@ -38,26 +39,30 @@ inline constexpr std::int32_t kErrorInvalidHandle = 6;
 inline constexpr std::int32_t kErrorMoreData = 234;
 
 // Opens an existing key. On success *result holds the new key; otherwise it is 0.
-std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
-                           std::uint32_t samDesired, Handle32* result);
+[[nodiscard]] std::int32_t RegOpenKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
+                                         std::uint32_t samDesired, Handle32* result);
 
 // Reads a value. type and data may be null. With data null it reports the type and the size in
 // bytes; with a buffer of *dataSize bytes it fills it and sets *dataSize to the bytes stored,
 // or returns kErrorMoreData and the needed size when the buffer is too small.
-std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t* type,
-                              std::uint8_t* data, std::uint32_t* dataSize);
+[[nodiscard]] std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName,
+                                            std::uint32_t* type, std::uint8_t* data,
+                                            std::uint32_t* dataSize);
 
 // Creates a key, or opens it when it exists. On success *result holds the key and
 // *disposition (when not null) 1 for a new key, 2 for an existing one; otherwise *result is 0.
-std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
-                             std::uint32_t samDesired, Handle32* result,
-                             std::uint32_t* disposition);
+[[nodiscard]] std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
+                                           std::uint32_t samDesired, Handle32* result,
+                                           std::uint32_t* disposition);
 
 // Stores size bytes of data under the value name with the given type.
-std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
-                            const std::uint8_t* data, std::uint32_t size);
+[[nodiscard]] std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
+                                          const std::uint8_t* data, std::uint32_t size);
 
 // Closes a key opened or created here. Closing 0 or a root key is harmless.
-std::int32_t RegCloseKey(Handle32 key);
+[[nodiscard]] std::int32_t RegCloseKey(Handle32 key);
+
+// A key opened or created here, closed when its holder goes; 0 holds nothing.
+using RegistryKey = UniqueHandle<Handle32, RegCloseKey, 0>;
 
 }  // namespace platform

@@ -41,16 +41,16 @@ struct ShellExecuteInfoA {
 
 // Asks the shell to do the verb (null: the default verb) with the file. The result is above
 // 32 for success, otherwise the shell's error code (0 to 32), such as 2 for a missing file.
-Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb, const OptionalText& file,
-                       const OptionalText& parameters, const OptionalText& directory,
-                       std::int32_t showCmd);
+[[nodiscard]] Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb,
+                                     const OptionalText& file, const OptionalText& parameters,
+                                     const OptionalText& directory, std::int32_t showCmd);
 
 // Asks the shell to carry out the record; fills hInstApp and hProcess. Returns non-zero on
 // success. A process handle that it hands out stays open for the rest of the run.
-std::int32_t ShellExecuteExA(ShellExecuteInfoA& info);
+[[nodiscard]] std::int32_t ShellExecuteExA(ShellExecuteInfoA& info);
 
 // Reads the exit code of the process, kStillActive while it runs. Non-zero when it was read.
-std::int32_t GetExitCodeProcess(Handle32 process, std::uint32_t* exitCode);
+[[nodiscard]] std::int32_t GetExitCodeProcess(Handle32 process, std::uint32_t* exitCode);
 
 // The desktop window's handle.
 Handle32 GetDesktopWindow();

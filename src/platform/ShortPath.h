@@ -19,6 +19,7 @@ inline constexpr std::int32_t kDllFunctionNotFound = 453;
 // Throws a platform::Failure when the function cannot be called at all: 453 "Specified DLL
 // function not found" when the system function cannot be reached, 7 when memory runs out
 // while the path is converted.
-std::uint32_t GetShortPathNameA(const Text& longPath, char* buffer, std::uint32_t bufferLength);
+[[nodiscard]] std::uint32_t GetShortPathNameA(const Text& longPath, char* buffer,
+                                              std::uint32_t bufferLength);
 
 }  // namespace platform

@@ -16,23 +16,23 @@ using EnumWindowsCallback = std::int32_t (*)(Handle32 hWnd, std::int32_t lParam)
 // calling thread, until the callback returns 0. Non-zero when the enumeration ran to its end or
 // was stopped by the callback; 0 when it failed. A failure thrown by the callback ends the
 // enumeration and passes on to the caller of EnumWindows.
-std::int32_t EnumWindows(EnumWindowsCallback callback, std::int32_t lParam);
+[[nodiscard]] std::int32_t EnumWindows(EnumWindowsCallback callback, std::int32_t lParam);
 
 // Non-zero when the window exists and is visible (a minimised window is visible).
-std::int32_t IsWindowVisible(Handle32 hWnd);
+[[nodiscard]] std::int32_t IsWindowVisible(Handle32 hWnd);
 
 // Non-zero when the handle names an existing window.
-std::int32_t IsWindow(Handle32 hWnd);
+[[nodiscard]] std::int32_t IsWindow(Handle32 hWnd);
 
 // Copies the window's class name, in ANSI, into buffer: at most maxCount - 1 characters and a
 // terminating NUL. Returns the number of characters copied, 0 for a window that does not exist.
-std::int32_t GetClassNameA(Handle32 hWnd, char* buffer, std::int32_t maxCount);
+[[nodiscard]] std::int32_t GetClassNameA(Handle32 hWnd, char* buffer, std::int32_t maxCount);
 
 // Length of the window's caption in ANSI characters; 0 for no caption or no window.
-std::int32_t GetWindowTextLengthA(Handle32 hWnd);
+[[nodiscard]] std::int32_t GetWindowTextLengthA(Handle32 hWnd);
 
 // Copies the caption, in ANSI, into buffer: at most maxCount - 1 characters and a terminating
 // NUL. Returns the number of characters copied.
-std::int32_t GetWindowTextA(Handle32 hWnd, char* buffer, std::int32_t maxCount);
+[[nodiscard]] std::int32_t GetWindowTextA(Handle32 hWnd, char* buffer, std::int32_t maxCount);
 
 }  // namespace platform

@@ -78,7 +78,8 @@ void ZeigeInformationen() {
         zeilen.insert(zeilen.end(), {L"", L"", copyright});
     }
 
-    platform::PutTextOnClipboard(beispiel);
+    // The message is shown whether the clipboard could be had or not.
+    static_cast<void>(platform::PutTextOnClipboard(beispiel));
     platform::ShowMessageBox(VerbindeZeilen(zeilen),
                              meldungstext::InformationenTitel(version.productName),
                              platform::kMbOk | platform::kMbIconInformation);

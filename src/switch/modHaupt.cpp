@@ -7,6 +7,7 @@
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
+#include "platform/ScopeGuard.h"
 #include "platform/Waiting.h"
 #include "winservices/ErrorBox.h"
 #include "winservices/clShellExecute.h"
@@ -31,24 +32,12 @@ void ZeigeHaltemeldung(const platform::Text& text, std::uint32_t style) {
 
 }  // namespace detail
 
-namespace {
-
-// Releases both objects when Main ends, however it ends.
-class ObjekteFreigeben {
-  public:
-    ObjekteFreigeben() = default;
-    ObjekteFreigeben(const ObjekteFreigeben&) = delete;
-    ObjekteFreigeben& operator=(const ObjekteFreigeben&) = delete;
-    ~ObjekteFreigeben() {
+void Main() {
+    // Releases both objects when Main ends, however it ends.
+    const platform::ScopeGuard objekteFreigeben([] {
         detail::Zustand().objACTApplication.reset();
         detail::Zustand().objShellExecute.reset();
-    }
-};
-
-}  // namespace
-
-void Main() {
-    ObjekteFreigeben freigeben;
+    });
     detail::Zustand().eLaufergebnis = Laufergebnis::Erledigt;
     if (platform::ArgumentText().empty()) {
         ZeigeInformationen();

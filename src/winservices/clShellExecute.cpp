@@ -61,7 +61,8 @@ std::int32_t clShellExecute::ShellLaunchEx(const wchar_t* member, platform::Hand
         info.lpParameters = parameters;
         info.lpDirectory = directory;
         info.nShow = showCommand;
-        platform::ShellExecuteExA(info);
+        // The shell's answer is in hInstApp; the function's own result adds nothing to it.
+        static_cast<void>(platform::ShellExecuteExA(info));
         lnghInstApp = info.hInstApp;
         lnghProcess = info.hProcess;
         return ResultOf(info.hInstApp);

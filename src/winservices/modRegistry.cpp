@@ -14,27 +14,9 @@ namespace modRegistry {
 namespace {
 
 using platform::Handle32;
+using platform::RegistryKey;
 using platform::Text;
 using platform::Variant;
-
-// A key opened or created here; closed when it goes out of scope. Holds nothing for 0.
-class RegistryKey {
-  public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_ != 0) {
-            platform::RegCloseKey(key_);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    Handle32* Receiver() { return &key_; }
-    Handle32 Get() const { return key_; }
-
-  private:
-    Handle32 key_ = 0;
-};
 
 Variant ReadText(Handle32 key, const Text& valueName, std::uint32_t size) {
     if (size == 0) {
@@ -116,7 +98,7 @@ std::vector<std::uint8_t> DwordData(const Variant& vntData) {
 Variant RegistryGetKeyValue(Handle32 lnghKey, const Text& strSubKey, const Text& strValueName) {
     try {
         RegistryKey key;
-        if (platform::RegOpenKeyExA(lnghKey, strSubKey, 0, platform::kKeyRead, key.Receiver()) !=
+        if (platform::RegOpenKeyExA(lnghKey, strSubKey, 0, platform::kKeyRead, key.Receive()) !=
             platform::kErrorSuccess) {
             return platform::Empty{};
         }
@@ -149,8 +131,9 @@ void RegistrySetKeyValue(Handle32 lnghKey, const Text& strSubKey, const Text& st
         std::uint32_t disposition = 0;
         // Result and disposition do not matter: a key that could not be had stays 0, and the
         // write below is then refused by the registry without notice.
-        platform::RegCreateKeyExA(lnghKey, strSubKey, platform::kRegOptionNonVolatile,
-                                  platform::kKeyReadWrite, key.Receiver(), &disposition);
+        static_cast<void>(
+            platform::RegCreateKeyExA(lnghKey, strSubKey, platform::kRegOptionNonVolatile,
+                                      platform::kKeyReadWrite, key.Receive(), &disposition));
         std::vector<std::uint8_t> data;
         switch (lngValueType) {
             case platform::kRegSz:
@@ -165,8 +148,10 @@ void RegistrySetKeyValue(Handle32 lnghKey, const Text& strSubKey, const Text& st
             default:
                 return;
         }
-        platform::RegSetValueExA(key.Get(), strValueName, static_cast<std::uint32_t>(lngValueType),
-                                 data.data(), static_cast<std::uint32_t>(data.size()));
+        // Whether the write was taken is not looked at: the caller is told nothing either way.
+        static_cast<void>(platform::RegSetValueExA(
+            key.Get(), strValueName, static_cast<std::uint32_t>(lngValueType), data.data(),
+            static_cast<std::uint32_t>(data.size())));
     } catch (...) {
         winservices::ShowErrorBox(L"RegistrySetKeyValue", platform::CurrentFailure());
     }

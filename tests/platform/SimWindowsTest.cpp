@@ -41,7 +41,7 @@ TEST_F(SimWindowsTest, WindowRemovedDuringTheEnumerationIsVisitedAsNoWindow) {
     Handle32 a = sim::AddWindow(L"A", L"a");
     Handle32 b = sim::AddWindow(L"B", L"b");
     sim::Windows().afterVisit = [b](Handle32) { sim::RemoveWindow(b); };
-    platform::EnumWindows(Collect, 10);
+    EXPECT_NE(platform::EnumWindows(Collect, 10), 0);
     EXPECT_EQ(Visited(), (std::vector<Handle32>{a, b}));
     EXPECT_EQ(platform::IsWindow(b), 0);
     char buffer[8] = "xxxxxxx";
@@ -64,7 +64,7 @@ TEST_F(SimWindowsTest, TextsAreCutToTheBufferAndEndWithNul) {
 TEST_F(SimWindowsTest, WindowThatNoLongerExistsIsNotEnumerated) {
     Handle32 gone = sim::AddWindow(L"A", L"a");
     sim::FindWindow(gone)->exists = false;
-    platform::EnumWindows(Collect, 10);
+    EXPECT_NE(platform::EnumWindows(Collect, 10), 0);
     EXPECT_TRUE(Visited().empty());
 }
 

@@ -10,6 +10,7 @@
 
 #include "../Failure.h"
 #include "ComHandles.h"
+#include "Handles.h"
 #include "VariantConversion.h"
 
 namespace platform {
@@ -259,30 +260,11 @@ IDispatch* DispatchOf(const AutomationObject& object) {
 
 namespace {
 
-// A registry key that is closed when the holder goes.
-class RegistryKey {
-  public:
-    RegistryKey() = default;
-    ~RegistryKey() {
-        if (key_ != nullptr) {
-            RegCloseKey(key_);
-        }
-    }
-    RegistryKey(const RegistryKey&) = delete;
-    RegistryKey& operator=(const RegistryKey&) = delete;
-
-    HKEY* Receive() { return &key_; }
-    HKEY Get() const { return key_; }
-
-  private:
-    HKEY key_ = nullptr;
-};
-
 // The class of a ProgID as the 32-bit view of the registry holds it. A 32-bit server such as
 // ACT! 6 registers its ProgID there; where the views of the classes are kept apart (64-bit
 // Windows XP and Server 2003, Wine), a 64-bit program's CLSIDFromProgID does not see it.
 bool ClassFromThirtyTwoBitView(const Text& progId, CLSID* clsid) {
-    RegistryKey key;
+    win32::RegistryKeyHandle key;
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, (progId + L"\\CLSID").c_str(), 0,
                       KEY_QUERY_VALUE | KEY_WOW64_32KEY, key.Receive()) != ERROR_SUCCESS) {
         return false;
@@ -309,8 +291,7 @@ ObjectRef CreateAutomationObject(const Text& progId) {
         context = CLSCTX_LOCAL_SERVER | CLSCTX_ACTIVATE_32_BIT_SERVER;
     }
     ComPtr<IUnknown> unknown;
-    HRESULT hr = CoCreateInstance(clsid, nullptr, context, IID_IUnknown,
-                                  reinterpret_cast<void**>(unknown.Receive()));
+    HRESULT hr = unknown.CreateInstance(clsid, context);
     if (FAILED(hr) || !unknown) {
         Failure failure(kCannotCreateObject, L"ActiveX component can't create object");
         if (IsBusy(hr)) {
@@ -322,7 +303,7 @@ ObjectRef CreateAutomationObject(const Text& progId) {
         throw failure;
     }
     ComPtr<IDispatch> dispatch;
-    hr = unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive()));
+    hr = dispatch.QueryFrom(unknown.Get());
     if (FAILED(hr) || !dispatch) {
         Failure failure(
             kNoAutomation,

@@ -4,96 +4,63 @@
 
 #include <cstring>
 
+#include "Handles.h"
+
 namespace platform {
 
 namespace {
 
+using win32::ClipboardOwnership;
+using win32::GlobalMemory;
+using win32::GlobalMemoryLock;
+using win32::OwnedWindow;
+
 // A hidden message-only window that owns the clipboard while the text is put on it: a
 // clipboard emptied without an owner window may refuse the new data.
-class OwnerWindow {
-  public:
-    OwnerWindow()
-        : window_(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr)) {}
-    ~OwnerWindow() {
-        if (window_ != nullptr) {
-            DestroyWindow(window_);
+OwnedWindow MakeOwnerWindow() {
+    return OwnedWindow(CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                       GetModuleHandleW(nullptr), nullptr));
+}
+
+// Opens the clipboard. Another program may hold it for a moment; tries a few times.
+ClipboardOwnership OpenClipboardFor(HWND owner) {
+    bool open = false;
+    for (int attempt = 0; attempt < 10 && !open; ++attempt) {
+        open = OpenClipboard(owner) != FALSE;
+        if (!open) {
+            Sleep(20);
         }
     }
-    OwnerWindow(const OwnerWindow&) = delete;
-    OwnerWindow& operator=(const OwnerWindow&) = delete;
-    HWND Get() const { return window_; }
+    return ClipboardOwnership(open);
+}
 
-  private:
-    HWND window_;
-};
-
-// Holds the clipboard open for as long as it lives.
-class OpenedClipboard {
-  public:
-    explicit OpenedClipboard(HWND owner) {
-        // Another program may hold the clipboard for a moment; try a few times.
-        for (int attempt = 0; attempt < 10 && !open_; ++attempt) {
-            open_ = OpenClipboard(owner) != FALSE;
-            if (!open_) {
-                Sleep(20);
-            }
-        }
+// The text with its terminating zero in global memory; nothing if the memory cannot be had.
+GlobalMemory CopyToGlobalMemory(const Text& text) {
+    std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory.Valid()) {
+        return memory;
     }
-    ~OpenedClipboard() {
-        if (open_) {
-            CloseClipboard();
-        }
+    void* target = GlobalLock(memory.Get());
+    if (target == nullptr) {
+        return GlobalMemory();
     }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    bool IsOpen() const { return open_; }
-
-  private:
-    bool open_ = false;
-};
-
-// Global memory that is freed unless the clipboard took it over.
-class GlobalText {
-  public:
-    explicit GlobalText(const Text& text) {
-        std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-        memory_ = GlobalAlloc(GMEM_MOVEABLE, bytes);
-        if (memory_ != nullptr) {
-            void* target = GlobalLock(memory_);
-            if (target == nullptr) {
-                GlobalFree(memory_);
-                memory_ = nullptr;
-                return;
-            }
-            std::memcpy(target, text.c_str(), bytes);
-            GlobalUnlock(memory_);
-        }
-    }
-    ~GlobalText() {
-        if (memory_ != nullptr) {
-            GlobalFree(memory_);
-        }
-    }
-    GlobalText(const GlobalText&) = delete;
-    GlobalText& operator=(const GlobalText&) = delete;
-    HGLOBAL Get() const { return memory_; }
-    void Release() { memory_ = nullptr; }
-
-  private:
-    HGLOBAL memory_ = nullptr;
-};
+    GlobalMemoryLock lock(memory.Get());
+    std::memcpy(target, text.c_str(), bytes);
+    return memory;
+}
 
 }  // namespace
 
 bool PutTextOnClipboard(const Text& text) {
-    OwnerWindow owner;  // declared first: the window outlives the open clipboard
-    OpenedClipboard clipboard(owner.Get());
-    if (!clipboard.IsOpen() || !EmptyClipboard()) {
+    // Declared first: the window outlives the open clipboard.
+    OwnedWindow owner = MakeOwnerWindow();
+    ClipboardOwnership clipboard = OpenClipboardFor(owner.Get());
+    if (!clipboard.Valid() || !EmptyClipboard()) {
         return false;
     }
-    GlobalText memory(text);
-    if (memory.Get() == nullptr) {
+    GlobalMemory memory = CopyToGlobalMemory(text);
+    if (!memory.Valid()) {
         return false;
     }
     if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {

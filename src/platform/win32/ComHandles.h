@@ -1,13 +1,16 @@
-// Owning handles for the COM types the automation layer uses: BSTR, VARIANT and interface
-// pointers.
+// Owning handles for the COM types the automation layer uses: BSTR, VARIANT, interface
+// pointers and the access to a safe array's data.
 #pragma once
 
 #include <oaidl.h>
+#include <objbase.h>
 #include <oleauto.h>
 #include <windows.h>
 
 #include <string>
 #include <utility>
+
+#include "../UniqueHandle.h"
 
 namespace platform::win32 {
 
@@ -50,11 +53,32 @@ class VariantHolder {
   public:
     VariantHolder() { VariantInit(&value_); }
     ~VariantHolder() { VariantClear(&value_); }
+    VariantHolder(VariantHolder&& other) noexcept : value_(other.Release()) {}
+    VariantHolder& operator=(VariantHolder&& other) noexcept {
+        if (this != &other) {
+            VariantClear(&value_);
+            value_ = other.Release();
+        }
+        return *this;
+    }
     VariantHolder(const VariantHolder&) = delete;
     VariantHolder& operator=(const VariantHolder&) = delete;
 
     VARIANT* Get() { return &value_; }
     const VARIANT* Get() const { return &value_; }
+
+    // Frees what is held; the holder is empty again.
+    void Reset() {
+        VariantClear(&value_);
+        VariantInit(&value_);
+    }
+
+    // Hands what is held over to whoever clears it next; the holder is empty again.
+    VARIANT Release() {
+        VARIANT released = value_;
+        VariantInit(&value_);
+        return released;
+    }
 
   private:
     VARIANT value_;
@@ -103,8 +127,30 @@ class ComPtr {
         return &pointer_;
     }
 
+    // Asks the object for this pointer's interface, as QueryInterface does; holds the new
+    // reference, or nothing. The interface's id comes from the pointer's type, as with
+    // IID_PPV_ARGS, so that id and pointer cannot disagree.
+    HRESULT QueryFrom(IUnknown* object) {
+        return object->QueryInterface(__uuidof(Interface), ReceiveUntyped());
+    }
+
+    // Creates an object of the class and holds this pointer's interface of it, as
+    // CoCreateInstance does; holds nothing when that fails.
+    HRESULT CreateInstance(REFCLSID clsid, DWORD context) {
+        return CoCreateInstance(clsid, nullptr, context, __uuidof(Interface), ReceiveUntyped());
+    }
+
   private:
+    void** ReceiveUntyped() { return reinterpret_cast<void**>(Receive()); }
+
     Interface* pointer_ = nullptr;
 };
+
+inline void UnaccessSafeArray(SAFEARRAY* array) {
+    SafeArrayUnaccessData(array);
+}
+
+// Access to a safe array's data (SafeArrayAccessData), given up when the holder goes.
+using SafeArrayAccess = UniqueHandle<SAFEARRAY*, UnaccessSafeArray>;
 
 }  // namespace platform::win32

@@ -3,19 +3,14 @@
 #include <windows.h>
 
 #include "../Ansi.h"
+#include "Handles.h"
 
 namespace platform {
 
 struct FileSearch::State {
-    HANDLE handle = INVALID_HANDLE_VALUE;
+    win32::FileSearchHandle handle;
     WIN32_FIND_DATAA data{};
     bool havePending = false;
-
-    ~State() {
-        if (handle != INVALID_HANDLE_VALUE) {
-            FindClose(handle);
-        }
-    }
 };
 
 FileSearch::FileSearch(const Text& path) : state_(std::make_unique<State>()) {
@@ -23,18 +18,18 @@ FileSearch::FileSearch(const Text& path) : state_(std::make_unique<State>()) {
     if (ansi.find('\0') != std::string::npos) {
         return;
     }
-    state_->handle = FindFirstFileA(ansi.c_str(), &state_->data);
-    state_->havePending = state_->handle != INVALID_HANDLE_VALUE;
+    state_->handle.Reset(FindFirstFileA(ansi.c_str(), &state_->data));
+    state_->havePending = state_->handle.Valid();
 }
 
 FileSearch::~FileSearch() = default;
 
 std::optional<FoundFile> FileSearch::Next() {
-    if (state_->handle == INVALID_HANDLE_VALUE) {
+    if (!state_->handle.Valid()) {
         return std::nullopt;
     }
     if (!state_->havePending) {
-        if (!FindNextFileA(state_->handle, &state_->data)) {
+        if (!FindNextFileA(state_->handle.Get(), &state_->data)) {
             return std::nullopt;
         }
     }

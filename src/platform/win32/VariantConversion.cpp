@@ -34,14 +34,9 @@ ByteArray FromByteArray(SAFEARRAY* array) {
     if (FAILED(SafeArrayAccessData(array, &data))) {
         throw StandardFailure(kTypeMismatch);
     }
+    const SafeArrayAccess access(array);
     const auto* first = static_cast<const std::uint8_t*>(data);
-    try {
-        result.bytes.assign(first, first + (static_cast<std::int64_t>(upper) - lower + 1));
-    } catch (...) {
-        SafeArrayUnaccessData(array);
-        throw;
-    }
-    SafeArrayUnaccessData(array);
+    result.bytes.assign(first, first + (static_cast<std::int64_t>(upper) - lower + 1));
     return result;
 }
 
@@ -50,9 +45,7 @@ ObjectRef FromUnknown(IUnknown* unknown) {
         return ObjectRef();
     }
     ComPtr<IDispatch> dispatch;
-    if (FAILED(
-            unknown->QueryInterface(IID_IDispatch, reinterpret_cast<void**>(dispatch.Receive()))) ||
-        !dispatch) {
+    if (FAILED(dispatch.QueryFrom(unknown)) || !dispatch) {
         throw StandardFailure(kTypeMismatch);
     }
     return WrapDispatch(dispatch.Get());
@@ -146,8 +139,8 @@ void Fill(VARIANT* target, const Variant& value) {
         V_ARRAY(target) = array;  // freed with the VARIANT from here on
         void* data = nullptr;
         if (!bytes->bytes.empty() && SUCCEEDED(SafeArrayAccessData(array, &data))) {
+            const SafeArrayAccess access(array);
             std::memcpy(data, bytes->bytes.data(), bytes->bytes.size());
-            SafeArrayUnaccessData(array);
         }
     } else if (const auto* object = std::get_if<ObjectRef>(&value)) {
         IDispatch* dispatch = nullptr;

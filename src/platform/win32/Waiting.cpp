@@ -6,31 +6,20 @@
 
 #include "../MessageBox.h"
 #include "../Messages.h"
-#include "KernelHandle.h"
+#include "../ScopeGuard.h"
+#include "Handles.h"
 
 namespace platform {
 
 namespace {
 
+using win32::EnterSection;
 using win32::KernelHandle;
 
 constexpr wchar_t kRunLockName[] = L"Local\\Quendelhof.Programmlauf";
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr DWORD kCloseQuestionPollMs = 20;
 constexpr DWORD kStopWatchMs = 5000;
-
-class Locked {
-  public:
-    explicit Locked(CRITICAL_SECTION& section) : section_(section) {
-        EnterCriticalSection(&section_);
-    }
-    ~Locked() { LeaveCriticalSection(&section_); }
-    Locked(const Locked&) = delete;
-    Locked& operator=(const Locked&) = delete;
-
-  private:
-    CRITICAL_SECTION& section_;
-};
 
 // Waits for an object without end while the messages that other programs send to this thread
 // (broadcasts to every window, OLE's own) are still answered; posted messages stay queued.
@@ -79,7 +68,7 @@ class Watch {
         bool stopped = true;
         if (thread_.Valid()) {
             {
-                Locked locked(lock_);
+                const auto locked = EnterSection(lock_);
                 stop_ = true;
             }
             SetEvent(wake_.Get());
@@ -98,7 +87,7 @@ class Watch {
     // The program's thread enters a wait.
     void Begin(const WaitPrompt& prompt, std::uint32_t limitMs) {
         {
-            Locked locked(lock_);
+            const auto locked = EnterSection(lock_);
             waiting_ = true;
             prompt_ = &prompt;
             limitMs_ = std::max<std::uint32_t>(limitMs, 1);
@@ -112,7 +101,7 @@ class Watch {
     void End() {
         Phase phase;
         {
-            Locked locked(lock_);
+            const auto locked = EnterSection(lock_);
             waiting_ = false;
             prompt_ = nullptr;
             phase = phase_;
@@ -142,7 +131,7 @@ class Watch {
             bool ask = false;
             DWORD timeout = INFINITE;
             {
-                Locked locked(lock_);
+                const auto locked = EnterSection(lock_);
                 if (stop_) {
                     return;
                 }
@@ -169,7 +158,7 @@ class Watch {
             bool over = false;
             bool end = false;
             {
-                Locked locked(lock_);
+                const auto locked = EnterSection(lock_);
                 if (!waiting_) {
                     // The wait ended while the question was open: the run goes on.
                     over = true;
@@ -250,22 +239,12 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
         wait();
         return;
     }
-    class Watched {
-      public:
-        Watched(Watch& watch, const WaitPrompt& prompt, std::uint32_t limitMs) : watch_(watch) {
-            inWait = true;
-            watch_.Begin(prompt, limitMs);
-        }
-        ~Watched() {
-            watch_.End();
-            inWait = false;
-        }
-        Watched(const Watched&) = delete;
-        Watched& operator=(const Watched&) = delete;
-
-      private:
-        Watch& watch_;
-    } watched(watch, prompt, limitMs);
+    inWait = true;
+    watch.Begin(prompt, limitMs);
+    const ScopeGuard watched([&watch] {
+        watch.End();
+        inWait = false;
+    });
     wait();
 }
 

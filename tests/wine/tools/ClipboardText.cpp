@@ -4,40 +4,30 @@
 
 #include <cstring>
 
+#include "Handles.h"
+
 namespace winetest {
 
 namespace {
 
-// The clipboard, opened for as long as the object lives. Another process may hold it for a
-// moment, so opening is retried for a while.
-class OpenedClipboard {
-  public:
-    OpenedClipboard() {
-        for (int attempt = 0; attempt < 100 && !open_; ++attempt) {
-            open_ = OpenClipboard(nullptr) != 0;
-            if (!open_) {
-                Sleep(10);
-            }
+// Opens the clipboard. Another process may hold it for a moment, so opening is retried for a
+// while.
+ClipboardOwnership OpenTheClipboard() {
+    bool open = false;
+    for (int attempt = 0; attempt < 100 && !open; ++attempt) {
+        open = OpenClipboard(nullptr) != 0;
+        if (!open) {
+            Sleep(10);
         }
     }
-    OpenedClipboard(const OpenedClipboard&) = delete;
-    OpenedClipboard& operator=(const OpenedClipboard&) = delete;
-    ~OpenedClipboard() {
-        if (open_) {
-            CloseClipboard();
-        }
-    }
-    bool Open() const { return open_; }
-
-  private:
-    bool open_ = false;
-};
+    return ClipboardOwnership(open);
+}
 
 }  // namespace
 
 std::optional<std::wstring> ReadClipboardText() {
-    OpenedClipboard clipboard;
-    if (!clipboard.Open()) {
+    ClipboardOwnership clipboard = OpenTheClipboard();
+    if (!clipboard.Valid()) {
         return std::nullopt;
     }
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
@@ -48,37 +38,37 @@ std::optional<std::wstring> ReadClipboardText() {
     if (text == nullptr) {
         return std::nullopt;
     }
+    GlobalMemoryLock lock(data);
     std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
-    std::wstring result(text, wcsnlen(text, limit));
-    GlobalUnlock(data);
-    return result;
+    return std::wstring(text, wcsnlen(text, limit));
 }
 
 bool SetClipboardText(const std::wstring& text) {
-    OpenedClipboard clipboard;
-    if (!clipboard.Open() || !EmptyClipboard()) {
+    ClipboardOwnership clipboard = OpenTheClipboard();
+    if (!clipboard.Valid() || !EmptyClipboard()) {
         return false;
     }
     if (text.empty()) {
         return true;
     }
     std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
-    if (memory == nullptr) {
+    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
+    if (!memory.Valid()) {
         return false;
     }
-    void* target = GlobalLock(memory);
-    if (target == nullptr) {
-        GlobalFree(memory);
+    {
+        void* target = GlobalLock(memory.Get());
+        if (target == nullptr) {
+            return false;
+        }
+        GlobalMemoryLock lock(memory.Get());
+        std::memcpy(target, text.c_str(), bytes);
+    }
+    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
         return false;
     }
-    std::memcpy(target, text.c_str(), bytes);
-    GlobalUnlock(memory);
-    if (SetClipboardData(CF_UNICODETEXT, memory) == nullptr) {
-        GlobalFree(memory);
-        return false;
-    }
-    return true;  // the clipboard owns the memory now
+    memory.Release();  // the clipboard owns the memory now
+    return true;
 }
 
 }  // namespace winetest

@@ -6,8 +6,8 @@
 #include <optional>
 #include <vector>
 
+#include "Handles.h"
 #include "TimeFactor.h"
-#include "UniqueHandle.h"
 
 namespace winetest {
 

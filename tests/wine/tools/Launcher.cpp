@@ -3,7 +3,7 @@
 #include <memory>
 
 #include "BoxRobot.h"
-#include "UniqueHandle.h"
+#include "Handles.h"
 
 namespace winetest {
 

@@ -2,8 +2,8 @@
 
 #include <vector>
 
+#include "Handles.h"
 #include "TimeFactor.h"
-#include "UniqueHandle.h"
 
 namespace winetest {
 
@@ -39,8 +39,7 @@ std::wstring TempFile(const wchar_t* prefix) {
 bool WriteUtf16File(const std::wstring& path, const std::wstring& text) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
-        file.Reset();
+    if (!file.Valid()) {
         return false;
     }
     std::wstring content = L"\xFEFF" + text;
@@ -52,8 +51,7 @@ bool WriteUtf16File(const std::wstring& path, const std::wstring& text) {
 std::optional<std::wstring> ReadUtf16File(const std::wstring& path) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
-        file.Reset();
+    if (!file.Valid()) {
         return std::nullopt;
     }
     std::vector<char> bytes;

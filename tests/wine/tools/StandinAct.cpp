@@ -40,11 +40,9 @@ void MarkStaleRegistrations() {
     if (length == 0 || length >= MAX_PATH) {
         return;
     }
+    // The file itself is the mark; it is closed at once.
     KernelHandle marker(CreateFileW((std::wstring(bed) + L"\\stale-com").c_str(), GENERIC_WRITE, 0,
                                     nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (marker.Get() == INVALID_HANDLE_VALUE) {
-        marker.Reset();
-    }
 }
 
 }  // namespace
@@ -53,8 +51,7 @@ std::wstring ReadUtf8File(const std::wstring& path) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_READ,
                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
-        file.Reset();
+    if (!file.Valid()) {
         return std::wstring();
     }
     std::string bytes;
@@ -69,8 +66,7 @@ std::wstring ReadUtf8File(const std::wstring& path) {
 bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
     KernelHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                   FILE_ATTRIBUTE_NORMAL, nullptr));
-    if (file.Get() == INVALID_HANDLE_VALUE) {
-        file.Reset();
+    if (!file.Valid()) {
         return false;
     }
     std::string bytes = Narrow(text);

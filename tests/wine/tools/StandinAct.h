@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "Handles.h"
 #include "TimeFactor.h"
-#include "UniqueHandle.h"
 
 namespace winetest {
 

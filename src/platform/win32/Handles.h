@@ -1,0 +1,75 @@
+// The kinds of Windows handles the backend owns, each given back by the function that fits it
+// when its holder goes. Header only: the Wine test tools hold their handles with it too.
+#pragma once
+
+#include <windows.h>
+
+#include "../UniqueHandle.h"
+
+namespace platform::win32 {
+
+// The functions that give the kinds back. The system's own cannot be template arguments: they
+// are imported from libraries, so their addresses are known only when the program is loaded.
+// They are named with :: so that the port's functions of the same names (platform::RegCloseKey)
+// are never taken for them.
+inline void CloseKernelObject(HANDLE handle) {
+    ::CloseHandle(handle);
+}
+inline void CloseFileSearch(HANDLE search) {
+    ::FindClose(search);
+}
+inline void CloseRegistryKey(HKEY key) {
+    ::RegCloseKey(key);
+}
+inline void DestroyOwnWindow(HWND window) {
+    ::DestroyWindow(window);
+}
+inline void FreeGlobalMemory(HGLOBAL memory) {
+    ::GlobalFree(memory);
+}
+inline void UnlockGlobalMemory(HGLOBAL memory) {
+    ::GlobalUnlock(memory);
+}
+inline void CloseOpenedClipboard(bool) {
+    ::CloseClipboard();
+}
+inline void LeaveSection(CRITICAL_SECTION* section) {
+    ::LeaveCriticalSection(section);
+}
+
+// Functions differ in what they give for no handle: null (CreateEvent, CreateThread, ...) or
+// INVALID_HANDLE_VALUE (CreateFile, FindFirstFile). Neither is held.
+inline bool IsOpenHandle(HANDLE handle) {
+    return handle != nullptr && handle != INVALID_HANDLE_VALUE;
+}
+
+// A kernel object: an event, a mutex, a thread, a process, a file.
+using KernelHandle = UniqueHandle<HANDLE, CloseKernelObject, nullptr, IsOpenHandle>;
+
+// A search begun with FindFirstFile.
+using FileSearchHandle = UniqueHandle<HANDLE, CloseFileSearch, nullptr, IsOpenHandle>;
+
+// A registry key opened or created here.
+using RegistryKeyHandle = UniqueHandle<HKEY, CloseRegistryKey>;
+
+// A window made here, destroyed when its holder goes.
+using OwnedWindow = UniqueHandle<HWND, DestroyOwnWindow>;
+
+// Global memory, freed unless it was handed over (to the clipboard, for one).
+using GlobalMemory = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
+
+// A lock of global memory taken with GlobalLock: holds the memory's handle and unlocks it.
+using GlobalMemoryLock = UniqueHandle<HGLOBAL, UnlockGlobalMemory>;
+
+// The clipboard, held open (true, after OpenClipboard succeeded) and closed again.
+using ClipboardOwnership = UniqueHandle<bool, CloseOpenedClipboard, false>;
+
+// A critical section this thread is in, left when the holder goes.
+using CriticalSectionLock = UniqueHandle<CRITICAL_SECTION*, LeaveSection>;
+
+[[nodiscard]] inline CriticalSectionLock EnterSection(CRITICAL_SECTION& section) {
+    ::EnterCriticalSection(&section);
+    return CriticalSectionLock(&section);
+}
+
+}  // namespace platform::win32
