@@ -162,6 +162,9 @@ SingleCharacterEncoder::SingleCharacterEncoder(std::uint32_t codePage) : codePag
 std::optional<std::string> SingleCharacterEncoder::Encode(char32_t c) {
     if (codePage_ != 932 && codePage_ != 1251) {
         std::optional<unsigned char> byte = Byte1252(c);
+        if (!byte) {
+            byte = BestFit1252(c);
+        }
         return byte ? std::optional<std::string>(std::string(1, static_cast<char>(*byte)))
                     : std::nullopt;
     }
