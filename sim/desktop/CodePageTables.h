@@ -33,7 +33,7 @@ class SingleCharacterEncoder {
 std::optional<unsigned char> BestFit1252(char32_t c);
 
 // Reads bytes of a code page (1252, 932, 1251); bytes that are no character of it give its
-// replacement character.
-Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes);
+// replacement character, and *valid (when given) tells whether there were none.
+Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes, bool* valid = nullptr);
 
 }  // namespace platform::sim
