@@ -346,6 +346,12 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
     if (data == nullptr && size > 0) {
         return sim::Noted(call, sim::kErrorInvalidParameter);
     }
+    // As Windows does, a text whose size leaves out its terminating NUL gets it when the NUL
+    // follows in the caller's buffer (Windows reads the byte after the counted ones to see).
+    bool text = type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
+    if (text && size > 0 && data[size - 1] != 0 && data[size] == 0) {
+        ++size;
+    }
     std::vector<std::uint8_t> bytes;
     if (size > 0) {
         bytes.assign(data, data + size);
