@@ -15,12 +15,14 @@ enum class WineDifference {
     Utf8TakesUsedDefaultReport,
     OtherCodePagesTakeErrInvalidChars,
     Utf8ReadingTakesOtherFlags,
+    ThirtyTwoBitViewTakesLeadingBackslash,
 };
 
 struct KnownWineDifference {
     WineDifference difference;
     const char* windows;  // Windows' documented rule
     const char* wine;     // what Wine 8 does instead
+    bool sixtyFourBitProgramsOnly = false;
 };
 
 inline constexpr KnownWineDifference kKnownWineDifferences[] = {
@@ -39,16 +41,33 @@ inline constexpr KnownWineDifference kKnownWineDifferences[] = {
      "MultiByteToWideChar for UTF-8 fails with any flag but MB_ERR_INVALID_CHARS "
      "(ERROR_INVALID_FLAGS)",
      "Wine 8 converts as if the flag were not given"},
+    {WineDifference::ThirtyTwoBitViewTakesLeadingBackslash,
+     "RegCreateKeyExA fails for a subkey that begins with a backslash (ERROR_BAD_PATHNAME)",
+     "Wine 8 creates it in a 64-bit program that asks for the 32-bit view (KEY_WOW64_32KEY), as "
+     "the port does",
+     true},
 };
+
+inline const KnownWineDifference* Find(WineDifference difference) {
+    for (const KnownWineDifference& known : kKnownWineDifferences) {
+        if (known.difference == difference) {
+            return &known;
+        }
+    }
+    return nullptr;
+}
+
+// Whether the difference shows in this program under Wine.
+inline bool ShowsUnderWine(WineDifference difference) {
+    const KnownWineDifference* known = Find(difference);
+    return known != nullptr && (!known->sixtyFourBitProgramsOnly || sizeof(void*) == 8);
+}
 
 // The entry's text, for the report of a row that meets it.
 inline std::string Describe(WineDifference difference) {
-    for (const KnownWineDifference& known : kKnownWineDifferences) {
-        if (known.difference == difference) {
-            return std::string("Windows: ") + known.windows + "; " + known.wine;
-        }
-    }
-    return "no known difference";
+    const KnownWineDifference* known = Find(difference);
+    return known == nullptr ? "no known difference"
+                            : std::string("Windows: ") + known->windows + "; " + known->wine;
 }
 
 }  // namespace portcontract
