@@ -161,7 +161,14 @@ std::optional<Text> AnsiToWide(std::string_view bytes, std::uint32_t flags) {
     if (codePage == kUtf8) {
         return DecodeUtf8(bytes, (flags & kMbErrInvalidChars) != 0);
     }
-    return sim::DecodeCodePage(codePage, bytes);
+    // With the invalid-characters flag, a byte that is no character (a lead byte of 932 without
+    // its trail byte, say) fails the call instead of becoming the replacement character.
+    bool valid = true;
+    Text text = sim::DecodeCodePage(codePage, bytes, &valid);
+    if (!valid && (flags & kMbErrInvalidChars) != 0) {
+        return std::nullopt;
+    }
+    return text;
 }
 
 }  // namespace codepage

@@ -125,7 +125,7 @@ void AppendUtf32(Text& text, const char* bytes, std::size_t size) {
     }
 }
 
-Text DecodeWithLibrary(std::uint32_t codePage, std::string_view bytes) {
+Text DecodeWithLibrary(std::uint32_t codePage, std::string_view bytes, bool& valid) {
     Converter& converter = LibraryConverter(codePage, true);
     Text text;
     text.reserve(bytes.size());
@@ -148,6 +148,7 @@ Text DecodeWithLibrary(std::uint32_t codePage, std::string_view bytes) {
         // A byte that starts no character of the code page.
         auto byte = static_cast<unsigned char>(bytes[done]);
         std::optional<char32_t> extra = Extra(codePage, byte);
+        valid = valid && extra.has_value();
         text.push_back(
             static_cast<wchar_t>(extra.value_or(codePage == 932 ? kReplacement932 : kReplacement)));
         ++done;
@@ -162,6 +163,9 @@ SingleCharacterEncoder::SingleCharacterEncoder(std::uint32_t codePage) : codePag
 std::optional<std::string> SingleCharacterEncoder::Encode(char32_t c) {
     if (codePage_ != 932 && codePage_ != 1251) {
         std::optional<unsigned char> byte = Byte1252(c);
+        if (!byte) {
+            byte = BestFit1252(c);
+        }
         return byte ? std::optional<std::string>(std::string(1, static_cast<char>(*byte)))
                     : std::nullopt;
     }
@@ -190,11 +194,14 @@ bool SingleCharacterEncoder::IsExact(const std::string& form, wchar_t c) const {
     return DecodeCodePage(codePage_, form) == Text(1, c);
 }
 
-Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes) {
-    if (codePage == 932 || codePage == 1251) {
-        return DecodeWithLibrary(codePage, bytes);
+Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes, bool* valid) {
+    bool allValid = true;
+    Text text = codePage == 932 || codePage == 1251 ? DecodeWithLibrary(codePage, bytes, allValid)
+                                                    : Decode1252(bytes);
+    if (valid != nullptr) {
+        *valid = allValid;
     }
-    return Decode1252(bytes);
+    return text;
 }
 
 }  // namespace platform::sim

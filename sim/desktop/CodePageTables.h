@@ -16,8 +16,9 @@ class SingleCharacterEncoder {
   public:
     explicit SingleCharacterEncoder(std::uint32_t codePage);
 
-    // The bytes of the character, which may be a look-alike's (the C library maps U+00A5 to the
-    // backslash of 932); nothing when the code page has no form for it.
+    // The bytes of the character, which may be a look-alike's (1252's best fit maps U+03A9 to
+    // "O", the C library U+00A5 to the backslash of 932); nothing when the code page has no form
+    // for it.
     std::optional<std::string> Encode(char32_t c);
 
     // Whether the bytes read back as exactly this character.
@@ -27,8 +28,12 @@ class SingleCharacterEncoder {
     std::uint32_t codePage_;
 };
 
+// The byte that Windows' best-fit mapping of 1252 gives a character outside the code page, or
+// nothing when it has none.
+std::optional<unsigned char> BestFit1252(char32_t c);
+
 // Reads bytes of a code page (1252, 932, 1251); bytes that are no character of it give its
-// replacement character.
-Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes);
+// replacement character, and *valid (when given) tells whether there were none.
+Text DecodeCodePage(std::uint32_t codePage, std::string_view bytes, bool* valid = nullptr);
 
 }  // namespace platform::sim

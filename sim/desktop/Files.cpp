@@ -86,6 +86,12 @@ bool MatchesPattern(const Text& pattern, const Text& name) {
     return p == pattern.size();
 }
 
+// Whether the folder part of a search path names a drive's root ("C:\\", "\\", "/").
+bool IsDriveRoot(const Text& folder) {
+    std::size_t start = folder.size() >= 2 && folder[1] == L':' ? 2 : 0;
+    return folder.find_first_not_of(L"\\/", start) == Text::npos && (start == 2 || !folder.empty());
+}
+
 }  // namespace
 
 struct FileSearch::State {
@@ -122,6 +128,14 @@ FileSearch::FileSearch(const Text& path) : state_(std::make_unique<State>()) {
     std::filesystem::directory_iterator entries(*realFolder, error);
     if (error) {
         return;
+    }
+    // As on Windows, a folder other than a drive's root holds the entries "." and "..".
+    if (!IsDriveRoot(folder)) {
+        for (const wchar_t* dots : {L".", L".."}) {
+            if (MatchesPattern(pattern, dots)) {
+                state_->found.push_back({dots, kFileAttributeDirectory});
+            }
+        }
     }
     for (const std::filesystem::directory_entry& entry : entries) {
         Text name = sim::FromUtf8(entry.path().filename().string());

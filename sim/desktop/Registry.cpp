@@ -31,15 +31,14 @@ const wchar_t* RootName(Handle32 root) {
     return nullptr;
 }
 
-// Splits a key path at its backslashes; a trailing backslash is allowed, an empty part is not.
+// Splits a key path at its backslashes; backslashes at its end are allowed, as on Windows, an
+// empty part elsewhere (a leading backslash, two in a row) is not.
 std::optional<std::vector<Text>> PartsOf(const Text& subKey) {
     std::vector<Text> parts;
     std::size_t start = 0;
-    while (start < subKey.size()) {
-        std::size_t end = subKey.find(L'\\', start);
-        if (end == Text::npos) {
-            end = subKey.size();
-        }
+    std::size_t size = subKey.find_last_not_of(L'\\') + 1;  // 0 when it is backslashes only
+    while (start < size) {
+        std::size_t end = std::min(subKey.find(L'\\', start), size);
         if (end == start) {
             return std::nullopt;
         }
@@ -346,6 +345,12 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
     }
     if (data == nullptr && size > 0) {
         return sim::Noted(call, sim::kErrorInvalidParameter);
+    }
+    // As Windows does, a text whose size leaves out its terminating NUL gets it when the NUL
+    // follows in the caller's buffer (Windows reads the byte after the counted ones to see).
+    bool text = type == kRegSz || type == kRegExpandSz || type == kRegMultiSz;
+    if (text && size > 0 && data[size - 1] != 0 && data[size] == 0) {
+        ++size;
     }
     std::vector<std::uint8_t> bytes;
     if (size > 0) {

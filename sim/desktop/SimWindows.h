@@ -1,8 +1,8 @@
 // The top-level windows of the simulated desktop, in enumeration order (topmost first).
 //
 // Texts are kept as wide text and handed out through the simulated ANSI code page, as the ANSI
-// window functions do. A window whose exists flag is false is no window any more: it is not
-// enumerated, IsWindow gives 0 and its texts are empty.
+// window functions do: with the code page's best-fit look-alikes. A window whose exists flag is
+// false is no window any more: it is not enumerated, IsWindow gives 0 and its texts are empty.
 //
 // While the simulated ACT! runs, its main window is part of this list (see SimAct.h): it is put
 // in, kept up to date and taken out by every window function, so the list that Windows() shows

@@ -4,7 +4,7 @@
 
 #include "SimAct.h"
 #include "SimWindows.h"
-#include "platform/Ansi.h"
+#include "platform/CodePage.h"
 #include "platform/TopLevelWindows.h"
 
 namespace platform {
@@ -26,6 +26,12 @@ const SimWindow* LiveWindow(Handle32 handle) {
     SyncActMainWindow();
     const SimWindow* window = FindWindow(handle);
     return window != nullptr && window->exists ? window : nullptr;
+}
+
+// A window's text as the ANSI window functions hand it out: in the system's own conversion, where
+// a character outside the code page becomes its best-fit look-alike ("Ω" becomes "O" in 1252).
+std::string SystemAnsi(const Text& text) {
+    return codepage::WideToAnsi(text, 0, nullptr).value_or(std::string());
 }
 
 // Copies bytes as the ANSI window functions do: at most maxCount - 1 of them and a NUL.
@@ -123,12 +129,13 @@ std::int32_t GetClassNameA(Handle32 hWnd, char* buffer, std::int32_t maxCount) {
         }
         return 0;
     }
-    return sim::CopyOut(ToAnsi(window->className), buffer, maxCount);
+    return sim::CopyOut(sim::SystemAnsi(window->className), buffer, maxCount);
 }
 
 std::int32_t GetWindowTextLengthA(Handle32 hWnd) {
     const sim::SimWindow* window = sim::LiveWindow(hWnd);
-    return window == nullptr ? 0 : static_cast<std::int32_t>(ToAnsi(window->caption).size());
+    return window == nullptr ? 0
+                             : static_cast<std::int32_t>(sim::SystemAnsi(window->caption).size());
 }
 
 std::int32_t GetWindowTextA(Handle32 hWnd, char* buffer, std::int32_t maxCount) {
@@ -139,7 +146,7 @@ std::int32_t GetWindowTextA(Handle32 hWnd, char* buffer, std::int32_t maxCount) 
         }
         return 0;
     }
-    return sim::CopyOut(ToAnsi(window->caption), buffer, maxCount);
+    return sim::CopyOut(sim::SystemAnsi(window->caption), buffer, maxCount);
 }
 
 }  // namespace platform

@@ -143,8 +143,9 @@ TEST_F(ModACTHandleTest, CaptionOfSpacesOnlyIsEmpty) {
 }
 
 TEST_F(ModACTHandleTest, CaptionGoesThroughTheAnsiCodePage) {
+    // Outside 1252, Ω comes out as the code page's best-fit look-alike, as Windows hands it out.
     Handle32 window = sim::AddWindow(kActClass, L"Kündenmanager \u03A9");
-    EXPECT_EQ(modACTHandle::GetWindowCaption(window), L"Kündenmanager ?");
+    EXPECT_EQ(modACTHandle::GetWindowCaption(window), L"Kündenmanager O");
 }
 
 TEST_F(ModACTHandleTest, CaptionAndClassOfNoWindowAreEmpty) {
