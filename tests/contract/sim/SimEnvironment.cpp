@@ -9,7 +9,7 @@
 
 #include "contract/PortEnvironment.h"
 #include "sim/desktop/SimDesktop.h"
-#include "sim/desktop/Utf8.h"
+#include "sim/desktop/SimText.h"
 
 namespace portcontract {
 namespace {

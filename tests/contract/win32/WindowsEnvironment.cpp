@@ -15,21 +15,15 @@
 
 #include "contract/PortEnvironment.h"
 #include "tools/ClipboardText.h"
-#include "tools/UniqueHandle.h"
+#include "tools/Handles.h"
 
 namespace portcontract {
 namespace {
 
 using winetest::KernelHandle;
 
-void CloseKey(HKEY key) {
-    RegCloseKey(key);
-}
-void DestroyOwnWindow(HWND window) {
-    ::DestroyWindow(window);
-}
-using RegistryKey = winetest::UniqueHandle<HKEY, CloseKey, nullptr>;
-using OwnWindow = winetest::UniqueHandle<HWND, DestroyOwnWindow, nullptr>;
+using RegistryKey = platform::win32::RegistryKeyHandle;
+using OwnWindow = platform::win32::OwnedWindow;
 
 // The product's name of the run lock, as every run sees it.
 constexpr wchar_t kRunLockName[] = L"Local\\Quendelhof.Programmlauf";
