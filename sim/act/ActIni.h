@@ -31,7 +31,8 @@
 //   busy.App.CloseDB=3000             likewise, calls to that member only
 //   delay.App.OpenDB=1500             the member takes 1500 ms before it answers; "never": it
 //                                     never answers; delay.App.Release: the object's last
-//                                     release takes that long
+//                                     release takes that long; delay.App.Release.5: only
+//                                     that of the fifth object made
 //   crash.App.CloseDB=yes             ACT!'s process ends inside the member (a crash, or the
 //                                     user ending it): the call fails, and every later one
 //   window.delay=2000                 after a start, the main window shows 2000 ms later

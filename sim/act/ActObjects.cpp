@@ -102,7 +102,12 @@ class ModelObject final : public AutomationObject {
     ~ModelObject() override {
         try {
             Note(JournalEvent::Release);
-            auto delay = state_->delays.find(Text(ObjectName(kind_)) + L".Release");
+            // The release of this one object of the run ("App.Release.5"), else of every one.
+            const Text release = Text(ObjectName(kind_)) + L".Release";
+            auto delay = state_->delays.find(release + L"." + std::to_wstring(serial_));
+            if (delay == state_->delays.end()) {
+                delay = state_->delays.find(release);
+            }
             if (delay != state_->delays.end() && state_->takeTime) {
                 state_->takeTime(delay->second);
             }

@@ -140,7 +140,8 @@ struct ActState {
     std::map<Text, BusySpell> busyMembers;  // by "Object.Member"
     std::map<Text, std::int64_t> delays;    // by "Object.Member": the milliseconds it takes
                                             // before it answers (kNever: it never answers);
-                                            // "Object.Release": the last release of the object
+                                            // "Object.Release": the last release of the object,
+                                            // "Object.Release.N": that of the Nth object made
                                             // takes them
     int rejectedCalls = 0;                  // how many calls a busy ACT! rejected
 
@@ -164,6 +165,10 @@ struct ActState {
     int objectsMade = 0;
     int idsMade = 0;
 };
+
+// The database that ACT! opens for the argument of its command line: the argument without the
+// blanks around it and without the double quotes around a path that holds a blank.
+Text DatabaseOfArgument(const Text& argument);
 
 // The identifier padded with blanks to kIdWidth (longer ones stay as they are).
 Text PaddedId(const Text& id);

@@ -4,6 +4,18 @@
 
 namespace platform::actmodel {
 
+Text DatabaseOfArgument(const Text& argument) {
+    std::size_t first = argument.find_first_not_of(L' ');
+    if (first == Text::npos) {
+        return Text();
+    }
+    Text database = argument.substr(first, argument.find_last_not_of(L' ') - first + 1);
+    if (database.size() >= 2 && database.front() == L'"' && database.back() == L'"') {
+        database = database.substr(1, database.size() - 2);
+    }
+    return database;
+}
+
 Text PaddedId(const Text& id) {
     Text padded = id;
     if (padded.size() < kIdWidth) {

@@ -71,7 +71,7 @@ void StartActWhenLaunched(const ShellLaunch& launch) {
     }
     actmodel::ActState& state = Act().State();
     state.running = true;
-    state.openDatabase = TrimBlanks(launch.parameters.value_or(Text()));
+    state.openDatabase = actmodel::DatabaseOfArgument(launch.parameters.value_or(Text()));
     StartedAt() = Clock().now;
     SyncActMainWindow();
 }

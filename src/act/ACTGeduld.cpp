@@ -4,6 +4,7 @@
 #include <memory>
 #include <vector>
 
+#include "ACTFenster.h"
 #include "ACTMeldungstexte.h"
 #include "QuendelhofVersion.h"
 #include "Wartezeiten.h"
@@ -28,13 +29,33 @@ const platform::WaitPrompt& AntwortFrage() {
     return frage;
 }
 
-// The boxes about ACT! in front of ACT!'s window, which a busy or hung ACT! may keep on top.
+// The wait for a release after the run's work is done: no question, no farewell; the run ends
+// as done.
+const platform::WaitPrompt& SchlussOhneFrage() {
+    static const platform::WaitPrompt schluss{QUENDELHOF_PRODUCT_NAME_W, Text(), Text(), 0};
+    return schluss;
+}
+
+// What the run has said about ACT! for the calls under way (FortGiltAlsNichtGestartet,
+// LetzterAufruf), and whether the last call has returned.
+struct Lage {
+    bool fortGiltAlsNichtGestartet = false;
+    bool letzterAufruf = false;
+    bool arbeitGetan = false;
+};
+
+Lage& DieLage() {
+    static Lage lage;
+    return lage;
+}
+
+// The farewells about ACT! in front of ACT!'s window, which a busy or hung ACT! may keep on top.
 constexpr std::uint32_t kVorn = platform::kMbInFront;
 
 bool WeiterVersuchen() {
     return platform::ShowMessageBox(actmeldungstext::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
-                                    platform::kMbYesNo | platform::kMbIconExclamation | kVorn) ==
-           platform::kIdYes;
+                                    platform::kMbYesNo | platform::kMbIconExclamation |
+                                        platform::kMbSetForeground) == platform::kIdYes;
 }
 
 // Says why the run ends and ends it: nothing of the run happens after this.
@@ -62,6 +83,12 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
                 continue;
             }
         } catch (const platform::ServerGone&) {
+            if (actfenster::Vorhanden()) {
+                BeendeDenLauf(actmeldungstext::kACTVerweigertVerbindung);
+            }
+            if (DieLage().fortGiltAlsNichtGestartet) {
+                throw ACTFort{};
+            }
             BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
         }
         platform::PauseWithMessages(zeiten.wiederholungMs);
@@ -77,7 +104,9 @@ class GeduldigesObjekt final : public platform::AutomationObject {
 
     ~GeduldigesObjekt() override {
         try {
-            platform::WatchedWait(AntwortFrage(), zeiten_.antwortMs, [this] { objekt_.reset(); });
+            const platform::WaitPrompt& prompt =
+                DieLage().arbeitGetan ? SchlussOhneFrage() : AntwortFrage();
+            platform::WatchedWait(prompt, zeiten_.antwortMs, [this] { objekt_.reset(); });
         } catch (...) {
             // A release has nothing to report. The end of the process after No cannot pass this
             // destructor; where a backend cannot end the process at once (the simulated
@@ -89,6 +118,7 @@ class GeduldigesObjekt final : public platform::AutomationObject {
                              const std::vector<platform::Argument>& args) override {
         platform::Variant ergebnis;
         MitGeduld(zeiten_, [&] { ergebnis = objekt_->Invoke(member, kind, args); });
+        DieLage().arbeitGetan = DieLage().arbeitGetan || DieLage().letzterAufruf;
         if (auto* objekt = std::get_if<platform::ObjectRef>(&ergebnis);
             objekt != nullptr && *objekt != nullptr) {
             return platform::ObjectRef(
@@ -107,6 +137,28 @@ class GeduldigesObjekt final : public platform::AutomationObject {
 };
 
 }  // namespace
+
+FortGiltAlsNichtGestartet::FortGiltAlsNichtGestartet() {
+    DieLage().fortGiltAlsNichtGestartet = true;
+}
+
+FortGiltAlsNichtGestartet::~FortGiltAlsNichtGestartet() {
+    DieLage().fortGiltAlsNichtGestartet = false;
+}
+
+LetzterAufruf::LetzterAufruf() {
+    DieLage().letzterAufruf = true;
+    DieLage().arbeitGetan = false;
+}
+
+LetzterAufruf::~LetzterAufruf() {
+    DieLage().letzterAufruf = false;
+    DieLage().arbeitGetan = false;
+}
+
+void BeendeWeilACTFort() {
+    BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
+}
 
 platform::ObjectRef ErzeugeAnwendung(const Text& progId) {
     const wartezeiten::Zeiten zeiten = wartezeiten::Aktuell();

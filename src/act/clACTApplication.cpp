@@ -10,8 +10,8 @@
 
 #include "ACTMeldungstexte.h"
 #include "QuendelhofVersion.h"
+#include "act/ACTFenster.h"
 #include "act/ACTGeduld.h"
-#include "act/modACTHandle.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -29,7 +29,6 @@ using platform::TruthValue;
 namespace {
 
 constexpr const wchar_t* kProgId = L"ACTOLE.APPOBJECT";
-constexpr const wchar_t* kActClass = L"act3.0frameclass";
 constexpr std::int16_t kContactView = 1;
 constexpr std::int16_t kGroupView = 3;
 constexpr std::int16_t kCreateMode = 2;
@@ -105,11 +104,9 @@ bool NamesGroups(const Text& word) {
 }  // namespace
 
 TruthValue clACTApplication::ACTgestartet() {
-    platform::Handle32 kundenmanager =
-        modACTHandle::FindTopLevelWindow(kActClass, L"Kundenmanager");
-    platform::Handle32 act = modACTHandle::FindTopLevelWindow(kActClass, L"ACT");
+    const bool vorhanden = actfenster::Vorhanden();
     ReleaseObjects();
-    return platform::ToTruthValue(kundenmanager != 0 || act != 0);
+    return platform::ToTruthValue(vorhanden);
 }
 
 Text clACTApplication::ACTDatenbank() {

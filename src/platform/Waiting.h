@@ -20,8 +20,9 @@ void PauseWithMessages(std::uint32_t milliseconds);
 // What the user is asked when a wait takes too long, and told when he gives up.
 struct WaitPrompt {
     Text title;
-    Text question;     // Yes: wait another period; No: give up
-    Text farewell;     // shown after No, before the process ends
+    Text question;     // Yes: wait another period; No: give up. Empty: no question, the wait
+                       // is given up after the first period
+    Text farewell;     // shown after No, before the process ends; empty: nothing is shown
     int exitCode = 0;  // what the process ends with after the farewell
 };
 

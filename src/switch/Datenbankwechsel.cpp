@@ -2,6 +2,7 @@
 
 #include "Existenztest.h"
 #include "Meldungstexte.h"
+#include "act/ACTGeduld.h"
 #include "act/Wartezeiten.h"
 #include "act/clACTApplication.h"
 #include "modHaupt.h"
@@ -33,6 +34,13 @@ Text TextDesWerts(const platform::Variant& vntWert) {
     throw platform::StandardFailure(platform::kTypeMismatch);
 }
 
+// Ends the run with the message that ACT! has gone when its main window is no longer there.
+void StelleSicherDassACTNochLaeuft(clACTApplication& objACT) {
+    if (objACT.ACTgestartet() == platform::kFalse) {
+        actgeduld::BeendeWeilACTFort();
+    }
+}
+
 // ACT! is running: check its version, ask before reopening, close, write the layouts, open.
 void WechsleImLaufendenACT(clACTApplication& objACT) {
     Laufzustand& zustand = detail::Zustand();
@@ -56,21 +64,38 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
                                   platform::kMbOk | platform::kMbIconExclamation);
         return;
     }
+    // ACT! was found running: if it has gone since (closed while the question was open, or
+    // right after it closed its database), nothing is written and nothing is opened, and the
+    // user is told; an ACT! that runs with no database open is still running.
+    StelleSicherDassACTNochLaeuft(objACT);
     SchreibeLayouts();
+    StelleSicherDassACTNochLaeuft(objACT);
+    // Once ACT! has taken the open, the switch is done, even should a release hang after it.
+    const actgeduld::LetzterAufruf letzterAufruf;
     objACT.OpenDatenbank(zustand.strDatenbank);
 }
 
 // The run lock is held until the ACT! just started shows its main window, for at most the answer
 // time, so that a run that follows finds ACT! running and switches in it, instead of starting
-// a second ACT! with its own layouts. Ends early when the started process ends.
-void WarteAufDasFenster(clACTApplication& objACT, const clShellExecute& objShell) {
+// a second ACT! with its own layouts. The end of the started process ends nothing: the program
+// file the shell started may hand over to another process (a launcher, a compatibility shim)
+// that opens the window later. At the limit the run ends as done: the shell did start ACT!.
+void WarteAufDasFenster(clACTApplication& objACT) {
     const wartezeiten::Zeiten zeiten = wartezeiten::Aktuell();
     const std::uint32_t beginn = platform::TickCount();
     while (objACT.ACTgestartet() == platform::kFalse &&
-           objShell.StillExecuting() != platform::kFalse &&
            static_cast<std::uint32_t>(platform::TickCount() - beginn) < zeiten.antwortMs) {
         platform::PauseWithMessages(zeiten.wiederholungMs);
     }
+}
+
+// The database path as ACT!'s one argument: in double quotes when it holds a blank, so that it
+// reaches ACT! whole; otherwise exactly as given.
+Text DatenbankArgument(const Text& strDatenbank) {
+    if (strDatenbank.find(L' ') == Text::npos) {
+        return strDatenbank;
+    }
+    return L"\"" + strDatenbank + L"\"";
 }
 
 // ACT! is not running: find its program file, write the layouts and start it with the database.
@@ -87,14 +112,14 @@ void StarteACT() {
     zustand.objShellExecute = std::make_shared<clShellExecute>();
     platform::Handle32 lnghWnd = -1;
     std::int32_t ergebnis = zustand.objShellExecute->LaunchProgram(
-        zustand.strACTProgramm, lnghWnd, zustand.strDatenbank, std::nullopt,
+        zustand.strACTProgramm, lnghWnd, DatenbankArgument(zustand.strDatenbank), std::nullopt,
         platform::kSwShowDefault);
     // The shell shows its own message when it cannot start ACT!; the exit code tells it too.
     if (ergebnis != -1) {
         zustand.eLaufergebnis = Laufergebnis::Angehalten;
         return;
     }
-    WarteAufDasFenster(*zustand.objACTApplication, *zustand.objShellExecute);
+    WarteAufDasFenster(*zustand.objACTApplication);
 }
 
 }  // namespace

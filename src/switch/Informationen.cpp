@@ -1,8 +1,10 @@
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "Meldungstexte.h"
+#include "act/ACTGeduld.h"
 #include "act/clACTApplication.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
@@ -28,11 +30,21 @@ Text LiesLayout(const Text& strName) {
     return text != nullptr ? *text : Text();
 }
 
+// ACT!'s open database as ACT! answers it; nothing when ACT! has gone while it was asked, which
+// counts as ACT! not running.
+std::optional<Text> OffeneDatenbank(clACTApplication& objACT) {
+    const actgeduld::FortGiltAlsNichtGestartet fortGiltAlsNichtGestartet;
+    try {
+        return objACT.ACTDatenbank();
+    } catch (const actgeduld::ACTFort&) {
+        return std::nullopt;
+    }
+}
+
 // The example command line: the quoted program path, a blank and the short paths.
-Text BildeBeispiel(clACTApplication& objACT, const Text& strKontakt, const Text& strGruppe) {
+Text BildeBeispiel(const Text& strDatenbank, const Text& strKontakt, const Text& strGruppe) {
     Text strOrdner = platform::ProgramFolder();
     Text strName = platform::ProgramFileName();
-    Text strDatenbank = objACT.ACTDatenbank();
     // The root folder of a drive already ends with its backslash.
     Text trenner = !strOrdner.empty() && strOrdner.back() == L'\\' ? Text() : Text(L"\\");
     Text beispiel = L"\"" + strOrdner + trenner + strName + L".exe\" " +
@@ -69,8 +81,14 @@ void ZeigeInformationen() {
 
     Text beispiel;
     Text copyright = meldungstext::Copyright(version.productName);
-    if (!zustand.objACTApplication->ACTDatenbank().empty()) {
-        beispiel = BildeBeispiel(*zustand.objACTApplication, strKontakt, strGruppe);
+    // Asked once whether there is a database, and once more for its path; ACT! gone before
+    // either answer leaves no example.
+    std::optional<Text> strDatenbank;
+    if (!OffeneDatenbank(*zustand.objACTApplication).value_or(Text()).empty()) {
+        strDatenbank = OffeneDatenbank(*zustand.objACTApplication);
+    }
+    if (strDatenbank) {
+        beispiel = BildeBeispiel(*strDatenbank, strKontakt, strGruppe);
         zeilen.insert(zeilen.end(),
                       {meldungstext::kBeispielKopf, beispiel, L"", meldungstext::kBeispielHerkunft,
                        meldungstext::kBeispielZwischenablage, L"", copyright});

@@ -32,7 +32,10 @@ inline constexpr wchar_t kAndererLaufWartet[] =
 
 // After No to kAndererLaufWartet, before the run ends with exit code 2. OK, exclamation mark.
 inline constexpr wchar_t kAndererLaufNichtBeendet[] =
-    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
+    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.\r\n"
+    L"An ACT! wurde nichts geändert.\r\n"
+    L"Bitte warten Sie, bis der andere Aufruf beendet ist, und rufen Sie den Benutzerbefehl dann "
+    L"noch einmal auf.";
 
 // The information box: its title and its fixed lines.
 platform::Text InformationenTitel(const platform::Text& produkt);

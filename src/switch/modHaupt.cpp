@@ -85,7 +85,9 @@ int Programmlauf() {
         Laufsperre sperre;
         return LaufMitFehlerbox();
     } catch (const platform::ProcessEnded& ende) {
-        detail::Zustand().eLaufergebnis = Laufergebnis::Fehler;
+        // A run whose work was done may still end so, at a release that did not return.
+        detail::Zustand().eLaufergebnis =
+            ende.exitCode == 0 ? Laufergebnis::Erledigt : Laufergebnis::Fehler;
         return ende.exitCode;
     }
 }

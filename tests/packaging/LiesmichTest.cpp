@@ -61,6 +61,7 @@ std::vector<Meldung> MeldungenDesProgramms() {
         {"ACT! did not answer", actmeldungstext::kACTHatNichtGeantwortet},
         {"ACT! still busy", actmeldungstext::kACTWeiterhinBeschaeftigt},
         {"ACT! gone", actmeldungstext::kACTNichtErreichbar},
+        {"ACT! refuses the connection", actmeldungstext::kACTVerweigertVerbindung},
         {"another run", mt::kAndererLaufWartet},
         {"another run not ended", mt::kAndererLaufNichtBeendet},
         {"error box", winservices::ErrorBoxText(kNummer, kBeschreibung)},

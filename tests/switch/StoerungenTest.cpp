@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "WechselTestBasis.h"
+#include "act/ACTMeldungstexte.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimShell.h"
@@ -18,8 +19,9 @@ using platform::Text;
 const Text kAlteGruppe = L"C:\\Alt\\Gruppe.gly";
 const Text kAlterKontakt = L"C:\\Alt\\Kontakt.cly";
 const Text kNichtErreichbar =
-    L"ACT! wurde beendet oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
-    L"Bitte starten Sie ACT! und rufen Sie den Befehl noch einmal auf.";
+    L"ACT! wurde geschlossen oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
+    L"Bitte starten Sie ACT! und rufen Sie den Benutzerbefehl noch einmal auf.";
+const Text kVerweigert = actmeldungstext::kACTVerweigertVerbindung;
 
 class StoerungenTest : public testsupport::WechselTestBasis {
   protected:
@@ -52,10 +54,11 @@ class StoerungenTest : public testsupport::WechselTestBasis {
 
 // Each member that a switch calls on ACT!, raising an error in turn, or ending ACT!'s process in
 // the middle of the call (a crash, the task manager): ACT!'s own error gets the error box, a
-// vanished ACT! the German message; either way the run ends with exit code 2, and only the
-// layouts written before the failure (for the open) are there.
+// vanished ACT! the German message, and one that fails as if gone while its window stays (it
+// refuses the connection) the message that says so; either way the run ends with exit code 2,
+// and only the layouts written before the failure (for the open) are there.
 struct ActFehler {
-    const wchar_t* member;  // empty: ACT!'s process is gone before the first activation
+    const wchar_t* member;  // empty: every call fails as if ACT! were gone, its window stays
     bool absturz;
     bool neueLayouts;
 };
@@ -77,7 +80,7 @@ TEST_P(ActFehlerImWechselTest, EndsInOrderWithItsBoxAndWholeLayouts) {
     if (fehler.absturz) {
         ASSERT_EQ(Boxes().size(), 1u);
         EXPECT_EQ(Boxes()[0].title, L"Quendelhof");
-        EXPECT_EQ(Boxes()[0].text, kNichtErreichbar);
+        EXPECT_EQ(Boxes()[0].text, fehler.member[0] == L'\0' ? kVerweigert : kNichtErreichbar);
         EXPECT_EQ(Boxes()[0].style,
                   platform::kMbOk | platform::kMbIconExclamation | platform::kMbInFront);
     } else {
@@ -213,19 +216,50 @@ TEST_F(StoerungenTest, ActWindowVanishingDuringTheEnumerationIsNotFound) {
     ExpectLayoutsOldOrNew();
 }
 
-TEST_F(StoerungenTest, ActWindowVanishingBeforeTheOpenLeavesWholeLayouts) {
-    StartAct(L"C:\\ACT\\Daten\\Kunden.dbf");
+// ACT! closed after the run found it running, before the layouts are written: while the
+// question to reopen is open, or right after it closed its database. Nothing is written or
+// opened, the user is told, and the run ends with exit code 2.
+class ACTGeschlossenImWechselTest : public StoerungenTest,
+                                    public ::testing::WithParamInterface<bool> {};
+
+TEST_P(ACTGeschlossenImWechselTest, WritesNothingAndSaysSo) {
+    const bool waehrendDerFrage = GetParam();
+    StartAct(waehrendDerFrage ? kNeu : kKunden);
+    sim::Boxes().responder = [](const sim::MessageBoxRecord&) {
+        sim::Act().State().running = false;
+        return platform::kIdYes;
+    };
     int dispatches = 0;
-    // ACT! ends right after it closed its database.
     sim::Messages().onDispatch = [&] {
-        if (++dispatches == 4) {
+        // The fourth dispatch follows the close.
+        if (!waehrendDerFrage && ++dispatches == 4) {
             sim::Act().State().running = false;
         }
     };
-    EXPECT_EQ(Run(kAlles), 0);
-    EXPECT_TRUE(Boxes().empty());
-    EXPECT_EQ(DatabaseSetting(L"Group Layout"), kGruppe + Text(1, L'\0'));
-    EXPECT_EQ(DatabaseSetting(L"Contact Layout"), kKontakt + Text(1, L'\0'));
+    EXPECT_EQ(Run(kAlles), 2);
+    ASSERT_FALSE(Boxes().empty());
+    EXPECT_EQ(Boxes().back().text, kNichtErreichbar);
+    EXPECT_EQ(Boxes().size(), waehrendDerFrage ? 2u : 1u);
+    EXPECT_FALSE(AnythingWritten());
+    Lines journal = Journal();
+    EXPECT_EQ(std::count_if(journal.begin(), journal.end(),
+                            [](const Text& l) { return l.find(L".OpenDB(") != Text::npos; }),
+              0);
+}
+
+INSTANTIATE_TEST_SUITE_P(Zeitpunkte, ACTGeschlossenImWechselTest, ::testing::Bool());
+
+// ACT! gone while the information mode asks it counts as ACT! not running: the box without
+// an example, exit code 0.
+TEST_F(StoerungenTest, ActGoneWhileTheInformationAsksShowsNoExample) {
+    StartAct(kKunden);
+    Act().crashes.insert(L"App.GetOpenDBName");
+    sim::AnswerNextBoxes({platform::kIdOk});
+    EXPECT_EQ(Run(L""), 0);
+    ASSERT_EQ(Boxes().size(), 1u);
+    EXPECT_EQ(Boxes()[0].title, L"Informationen über Quendelhof");
+    EXPECT_EQ(Boxes()[0].text.find(L"Beispiel"), Text::npos);
+    EXPECT_EQ(sim::Clipboard().text, Text());
 }
 
 TEST_F(StoerungenTest, ClipboardHeldByAnotherProgramStillShowsTheInformation) {

@@ -10,13 +10,16 @@
 
 #include "WechselTestBasis.h"
 #include "act/ACTGeduld.h"
+#include "act/ACTMeldungstexte.h"
 #include "act/Wartezeiten.h"
 #include "act/clACTApplication.h"
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
 #include "platform/Waiting.h"
+#include "sim/desktop/SimAct.h"
 #include "sim/desktop/SimAutomation.h"
 #include "sim/desktop/SimShell.h"
+#include "switch/Meldungstexte.h"
 
 namespace {
 
@@ -32,13 +35,12 @@ const Text kBeschaeftigt =
     L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
     L"Weiter versuchen?";
 const Text kAntwortetNicht = L"ACT! antwortet nicht.\r\nSoll weiter auf ACT! gewartet werden?";
-const Text kHatNichtGeantwortet = L"ACT! hat nicht geantwortet. Quendelhof wird beendet.";
+const Text kHatNichtGeantwortet = actmeldungstext::kACTHatNichtGeantwortet;
 const Text kAndererLauf =
     L"Quendelhof wird gerade schon ausgeführt.\r\n"
     L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
-const Text kAndererLaufNichtBeendet =
-    L"Der andere Aufruf von Quendelhof ist noch nicht beendet. Dieser Aufruf wird abgebrochen.";
-const Text kWeiterhinBeschaeftigt = L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.";
+const Text kAndererLaufNichtBeendet = modHaupt::meldungstext::kAndererLaufNichtBeendet;
+const Text kWeiterhinBeschaeftigt = actmeldungstext::kACTWeiterhinBeschaeftigt;
 const Text kInformationen = L"Informationen über Quendelhof";
 
 enum class Vorgang { Wechsel, Ansichtstyp, Fortschritt };
@@ -60,11 +62,14 @@ class WartenTest : public testsupport::WechselTestBasis {
     }
 
     // Each question is a Yes/No box with the exclamation mark, each farewell an OK box with it,
-    // all of them in front of ACT!.
+    // all of them in front of ACT!; the busy question comes to the foreground without staying
+    // on top of the dialog in ACT! that it asks to close.
     void ExpectStyles() {
         for (const sim::MessageBoxRecord& box : Boxes()) {
-            if (box.text == kBeschaeftigt || box.text == kAntwortetNicht ||
-                box.text == kAndererLauf) {
+            if (box.text == kBeschaeftigt) {
+                EXPECT_EQ(box.style, platform::kMbYesNo | platform::kMbIconExclamation |
+                                         platform::kMbSetForeground);
+            } else if (box.text == kAntwortetNicht || box.text == kAndererLauf) {
                 EXPECT_EQ(box.style,
                           platform::kMbYesNo | platform::kMbIconExclamation | platform::kMbInFront);
             } else if (box.text == kHatNichtGeantwortet || box.text == kAndererLaufNichtBeendet ||
@@ -295,6 +300,15 @@ INSTANTIATE_TEST_SUITE_P(
                  Vorgang::Ansichtstyp}),
     [](const ::testing::TestParamInfo<HangCase>& info) { return info.param.name; });
 
+// A release that hangs after ACT! has taken the open: the switch is done, so the run ends as
+// done once the answer time has passed, without a box.
+TEST_F(WartenTest, ReleaseHangingAfterTheOpenEndsTheRunAsDone) {
+    Act().delays[L"App.Release.5"] = kNever;  // the object of the open
+    EXPECT_EQ(Run(kAlles), 0);
+    EXPECT_TRUE(Boxes().empty());
+    ExpectSwitched();
+}
+
 // Another run holding the run lock: waited for; after 30 s the question, as for ACT!.
 struct LockCase {
     const char* name;
@@ -360,7 +374,7 @@ INSTANTIATE_TEST_SUITE_P(
 struct StartCase {
     const char* name;
     std::int64_t windowAfterMs;
-    bool processEnds;  // the started program ends at once, without a window
+    bool processEnds;  // the started program ends at once
     std::uint32_t waitedMs;
 };
 
@@ -373,7 +387,8 @@ TEST_P(ACTStartTest, HoldsTheRunLockUntilActsWindowShows) {
     InstallAct();
     if (c.processEnds) {
         sim::Shell().onLaunch = [](const sim::ShellLaunch& launch) {
-            sim::EndProcess(launch.process, 1);
+            sim::StartActWhenLaunched(launch);
+            sim::EndProcess(launch.process, 0);
         };
     }
     bool lockHeldWhileWaiting = true;
@@ -387,7 +402,7 @@ TEST_P(ACTStartTest, HoldsTheRunLockUntilActsWindowShows) {
     EXPECT_TRUE(lockHeldWhileWaiting);
     EXPECT_EQ(sim::RunLock().returned, 1);
     ASSERT_EQ(sim::Shell().launches.size(), 1u);
-    if (c.processEnds || c.windowAfterMs > static_cast<std::int64_t>(c.waitedMs)) {
+    if (c.windowAfterMs > static_cast<std::int64_t>(c.waitedMs)) {
         return;
     }
     // The next run, with another database, switches in the one ACT! that runs.
@@ -405,7 +420,9 @@ INSTANTIATE_TEST_SUITE_P(
                       StartCase{"WindowAfterThreeSeconds", 3000, false, 3000},
                       StartCase{"WindowAfterThreeSecondsAndABit", 3001, false, 3250},
                       StartCase{"WindowLaterThanTheAnswerTime", 45000, false, 30000},
-                      StartCase{"ProgramEndsWithoutAWindow", 3000, true, 0}),
+                      // The program file hands over to another process and ends at once;
+                      // the window comes all the same.
+                      StartCase{"StartedProgramEndsAndTheWindowComesLater", 2000, true, 2000}),
     [](const ::testing::TestParamInfo<StartCase>& info) { return info.param.name; });
 
 // The environment variable's text and the times it sets.

@@ -152,9 +152,12 @@ class Watch {
                 }
                 continue;
             }
-            // A box that cannot be shown answers No.
-            std::int32_t answer = ShowMessageBox(prompt.question, prompt.title,
-                                                 kMbYesNo | kMbIconExclamation | kMbInFront);
+            // A box that cannot be shown answers No; a prompt without a question is answered
+            // No at once.
+            std::int32_t answer = prompt.question.empty()
+                                      ? kIdNo
+                                      : ShowMessageBox(prompt.question, prompt.title,
+                                                       kMbYesNo | kMbIconExclamation | kMbInFront);
             bool over = false;
             bool end = false;
             {
@@ -174,8 +177,10 @@ class Watch {
             if (over) {
                 SetEvent(answered_.Get());
             } else if (end) {
-                ShowMessageBox(prompt.farewell, prompt.title,
-                               kMbOk | kMbIconExclamation | kMbInFront);
+                if (!prompt.farewell.empty()) {
+                    ShowMessageBox(prompt.farewell, prompt.title,
+                                   kMbOk | kMbIconExclamation | kMbInFront);
+                }
                 TerminateProcess(GetCurrentProcess(), static_cast<UINT>(prompt.exitCode));
                 ExitProcess(static_cast<UINT>(prompt.exitCode));
             }

@@ -16,6 +16,10 @@ std::wstring DriverExe() {
     return BuiltFile(QH_WINE_DRIVER_EXE);
 }
 
+std::wstring HandOverExe() {
+    return BuiltFile(QH_WINE_HANDOVER_EXE);
+}
+
 std::wstring Quoted(const std::wstring& text) {
     return L"\"" + text + L"\"";
 }

@@ -18,6 +18,8 @@ namespace winetest {
 
 std::wstring StandinExe();
 std::wstring DriverExe();
+// A program that starts the program its handover.txt names and ends at once.
+std::wstring HandOverExe();
 
 class ActScenarioTest : public ScenarioTest {
   protected:

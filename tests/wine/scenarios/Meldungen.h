@@ -16,6 +16,17 @@ inline ExpectedBox AnwendungFehlt() {
     return {L"Die ACT!-Anwendung wurde nicht gefunden.", BoxIcon::None};
 }
 
+// ACT! has gone in the middle of a run; in front of every window.
+inline ExpectedBox NichtErreichbar() {
+    return {
+        L"ACT! wurde geschlossen oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
+        L"Bitte starten Sie ACT! und rufen Sie den Benutzerbefehl noch einmal auf.",
+        BoxIcon::Exclamation,
+        {Button::Ok},
+        L"Quendelhof",
+        true};
+}
+
 // The information box; without an example when example is empty.
 inline ExpectedBox Informationen(const std::wstring& example = std::wstring()) {
     std::wstring text =

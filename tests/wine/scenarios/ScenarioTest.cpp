@@ -136,6 +136,7 @@ RunResult ScenarioTest::RunRaw(const std::wstring& program, const std::wstring& 
     launch.commandLine = commandLine;
     launch.currentDirectory = folder_;
     launch.script = std::move(script);
+    launch.beforePress = beforePress_;
     return RunProgram(launch);
 }
 

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -40,6 +41,10 @@ class ScenarioTest : public ::testing::Test {
     // Runs a program with this exact command line in Folder().
     RunResult RunRaw(const std::wstring& program, const std::wstring& commandLine,
                      std::vector<Button> script = {});
+    // Called with each box of the runs that follow, before the robot presses its button.
+    void BeforeEachPress(std::function<void(const BoxRecord&)> beforePress) {
+        beforePress_ = std::move(beforePress);
+    }
     // Runs Quendelhof.exe once per argument, side by side, each started gapMs after the one
     // before, each without boxes to answer.
     std::vector<RunResult> RunSideBySide(const std::vector<std::wstring>& arguments, DWORD gapMs);
@@ -54,6 +59,7 @@ class ScenarioTest : public ::testing::Test {
 
   private:
     std::wstring folder_;
+    std::function<void(const BoxRecord&)> beforePress_;
 };
 
 // The Windows path of a file the build made (its Linux path, seen through drive Z:).

@@ -19,6 +19,7 @@ constexpr DWORD kWaitMs = 3000;
 constexpr DWORD kStandinCrashed = 9;  // the stand-in's exit code after crash.Object.Member
 const std::wstring kActRunning = L"[ACT]\nversion=6.0\ndatabase=C:\\ACT\\Daten\\Alt.dbf\n";
 
+// The busy question comes to the front without staying on top of ACT!'s dialogs.
 const ExpectedBox kBeschaeftigt = {
     L"ACT! ist beschäftigt und nimmt im Moment keine Befehle an.\r\n"
     L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
@@ -26,9 +27,12 @@ const ExpectedBox kBeschaeftigt = {
     BoxIcon::Exclamation,
     {Button::Yes, Button::No},
     L"Quendelhof",
-    true};
+    false};
 const ExpectedBox kWeiterhinBeschaeftigt = {
-    L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.",
+    L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.\r\n"
+    L"In ACT! ist jetzt möglicherweise keine Datenbank geöffnet.\r\n"
+    L"Bitte schließen Sie alle Hinweisfenster in ACT! und rufen Sie den Benutzerbefehl noch "
+    L"einmal auf.",
     BoxIcon::Exclamation,
     {Button::Ok},
     L"Quendelhof",
@@ -39,18 +43,16 @@ const ExpectedBox kAntwortetNicht = {
     {Button::Yes, Button::No},
     L"Quendelhof",
     true};
-const ExpectedBox kHatNichtGeantwortet = {L"ACT! hat nicht geantwortet. Quendelhof wird beendet.",
-                                          BoxIcon::Exclamation,
-                                          {Button::Ok},
-                                          L"Quendelhof",
-                                          true};
-const ExpectedBox kNichtErreichbar = {
-    L"ACT! wurde beendet oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
-    L"Bitte starten Sie ACT! und rufen Sie den Befehl noch einmal auf.",
+const ExpectedBox kHatNichtGeantwortet = {
+    L"ACT! hat nicht geantwortet. Quendelhof wird beendet.\r\n"
+    L"In ACT! ist jetzt möglicherweise keine Datenbank geöffnet.\r\n"
+    L"Bitte warten Sie, bis ACT! wieder reagiert, und rufen Sie den Benutzerbefehl noch einmal "
+    L"auf.",
     BoxIcon::Exclamation,
     {Button::Ok},
     L"Quendelhof",
     true};
+const ExpectedBox kNichtErreichbar = NichtErreichbar();
 
 class WartenScenario : public ActScenarioTest {
   protected:
@@ -163,6 +165,16 @@ TEST_F(WartenScenario, HungReleaseAnsweredNoEndsTheRunAndWritesNothing) {
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
+// Once ACT! has taken the open, the switch is done: a release that never returns after it gets
+// the answer time, no box, and the run ends with exit code 0.
+TEST_F(WartenScenario, HungReleaseAfterTheOpenEndsTheRunAsDone) {
+    StartAct(kActRunning + L"delay.App.Release.5=never\n");
+    RunResult run = Run(Argument());
+    ExpectRun(run, kErledigt, {});
+    EXPECT_GE(run.milliseconds, kWaitMs);
+    ExpectCompleteSwitch();
+}
+
 TEST_F(WartenScenario, SlowReleasesThatAnswerInTimeSwitchWithoutABox) {
     StartAct(kActRunning + L"delay.App.Release=400\n");
     ExpectRun(Run(Argument()), kErledigt, {});
@@ -247,14 +259,25 @@ TEST_F(WartenScenario, TwoRunsAtOnceTakeTurns) {
 
 // ACT! not running and two runs at once: the run that has the shell start ACT! holds the run lock
 // until ACT!'s window shows (late, as a slow ACT!'s does), so that the other run finds ACT!
-// running and switches in it. One ACT!, whose open database the layouts belong to.
-TEST_F(WartenScenario, TwoRunsWhileActIsStoppedStartOneActAndTakeTurns) {
+// running and switches in it. One ACT!, whose open database the layouts belong to. Also when
+// ACT.EXE only hands the start over to another program and ends at once.
+class WartenStartScenario : public WartenScenario, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WartenStartScenario, TwoRunsWhileActIsStoppedStartOneActAndTakeTurns) {
+    const bool handOver = GetParam();
     SetWaitTimes(L"hang=10,busy=3");  // room for the stand-in's start and its late window
     std::wstring db2 = MakeFile(L"Zwei\\K2.dbf");
     std::wstring contact2 = MakeFile(L"Zwei\\L2.cly");
     std::wstring group2 = MakeFile(L"Zwei\\G2.gly");
-    InstallAct(L"[ACT]\nversion=6.0\ndatabase=\nwindow.delay=1500\n");
-    SetInstallDir(Act().Folder());
+    InstallAct(L"[ACT]\nversion=6.0\ndatabase=\nwindow.delay=2000\n");
+    if (handOver) {
+        std::wstring start = MakeFolder(L"Start");
+        ASSERT_TRUE(CopyFileW(HandOverExe().c_str(), (start + L"\\ACT.EXE").c_str(), FALSE));
+        ASSERT_TRUE(WriteUtf8File(start + L"\\handover.txt", Act().Program()));
+        SetInstallDir(start);
+    } else {
+        SetInstallDir(Act().Folder());
+    }
     std::vector<RunResult> runs = RunSideBySide({Argument(), Argument(db2, contact2, group2)}, 50);
     ASSERT_EQ(runs.size(), 2u);
     ExpectRun(runs[0], kErledigt, {});
@@ -285,6 +308,11 @@ TEST_F(WartenScenario, TwoRunsWhileActIsStoppedStartOneActAndTakeTurns) {
         EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(Starts, WartenStartScenario, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "ThroughAProgramThatHandsOver" : "Directly";
+                         });
 
 }  // namespace
 }  // namespace winetest

@@ -88,6 +88,23 @@ TEST_F(WechselScenario, SameDatabaseOpenAnsweredYesIsReopened) {
     EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
 }
 
+// ACT! closed by the user while the question is open: nothing is written or opened.
+TEST_F(WechselScenario, ActClosedWhileTheQuestionIsOpenWritesNothing) {
+    StartAct(L"[ACT]\ndatabase=" + db_ + L"\n");
+    BeforeEachPress([this](const BoxRecord& box) {
+        if (box.icon == BoxIcon::Question) {
+            StopAct();
+        }
+    });
+    ExpectRun(Run(Argument(), {Button::Yes, Button::Ok}), kFehler,
+              {Wiederholen(db_), NichtErreichbar()});
+    EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
+                                       Connected({L"App.GetVersion(I2 1)"}),
+                                       Connected({L"App.GetOpenDBName()"}),
+                                       {L"stopped"}}));
+    EXPECT_EQ(DatabaseSettings(), std::nullopt);
+}
+
 TEST_F(WechselScenario, SameDatabaseOpenAnsweredNoChangesNothing) {
     StartAct(L"[ACT]\ndatabase=" + db_ + L"\n");
     ExpectRun(Run(Argument(), {Button::No}), kAngehalten, {Wiederholen(db_)});
@@ -143,19 +160,32 @@ TEST_F(WechselScenario, ErrorRaisedByActEndsTheRunWithTheErrorBox) {
     EXPECT_EQ(DatabaseSettings(), std::nullopt);
 }
 
-TEST_F(WechselScenario, ActNotRunningIsStartedByTheShellWithTheDatabase) {
+// ACT! not running: the shell starts it with the database, as given after the quoted program
+// path, or in quotes itself when its path holds a blank; the layouts were in the registry when
+// ACT! started.
+class WechselStartScenario : public WechselScenario, public ::testing::WithParamInterface<bool> {};
+
+TEST_P(WechselStartScenario, ActNotRunningIsStartedByTheShellWithTheDatabase) {
+    const bool blank = GetParam();
+    if (blank) {
+        db_ = MakeFile(L"Eigene Daten\\Kunden.dbf");
+    }
     InstallAct(L"[ACT]\ndatabase=\n");
     SetInstallDir(Act().Folder());
     ExpectRun(Run(Argument()), kErledigt, {});
     ASSERT_TRUE(Act().WaitUntilReady()) << "the shell did not start ACT.EXE";
     StopAct();
-    // The shell hands the database over as given, after the quoted program path; the layouts
-    // were in the registry when ACT! started.
-    EXPECT_EQ(Act().Journal(), (Lines{L"commandline " + Quoted(Act().Program()) + L" " + db_,
-                                      LayoutsLine(), L"stopped"}));
+    EXPECT_EQ(Act().Journal(),
+              (Lines{L"commandline " + Quoted(Act().Program()) + L" " + (blank ? Quoted(db_) : db_),
+                     LayoutsLine(), L"stopped"}));
     EXPECT_EQ(DatabaseSettings(), Settings(BothLayouts()));
     EXPECT_NE(Act().FinalState().find(L"database=" + db_ + L"\n"), std::wstring::npos);
 }
+
+INSTANTIATE_TEST_SUITE_P(Pfade, WechselStartScenario, ::testing::Bool(),
+                         [](const ::testing::TestParamInfo<bool>& info) {
+                             return info.param ? "WithABlank" : "WithoutABlank";
+                         });
 
 TEST_F(WechselScenario, InstallDirWithoutActExeMeansActIsNotFound) {
     SetInstallDir(MakeFolder(L"Leer"));

@@ -162,7 +162,7 @@ int Serve(HINSTANCE instance) {
     journal.Line(L"commandline " + Text(GetCommandLineW()));
     Text argument = ArgumentOf(GetCommandLineW());
     if (!argument.empty() && !IsEmbedding(argument)) {
-        state.openDatabase = argument;
+        state.openDatabase = platform::actmodel::DatabaseOfArgument(argument);
         journal.Layouts();
     }
 

@@ -90,8 +90,9 @@ bool WaitUntilClosed(HWND box) {
 
 }  // namespace
 
-BoxRobot::BoxRobot(DWORD processId, std::vector<Button> script)
-    : processId_(processId), script_(std::move(script)) {}
+BoxRobot::BoxRobot(DWORD processId, std::vector<Button> script,
+                   std::function<void(const BoxRecord&)> beforePress)
+    : processId_(processId), script_(std::move(script)), beforePress_(std::move(beforePress)) {}
 
 void BoxRobot::Poll() {
     BoxSearch search{processId_, {}};
@@ -165,6 +166,9 @@ bool BoxRobot::Handle(HWND box) {
                 break;
             }
         }
+    }
+    if (beforePress_) {
+        beforePress_(record);
     }
     int id = static_cast<int>(record.pressed);
     bool posted = offered(record.pressed)

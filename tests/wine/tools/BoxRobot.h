@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <set>
 #include <vector>
 
@@ -13,8 +14,11 @@ namespace winetest {
 
 class BoxRobot {
   public:
-    // script: the button to press in each box, in the order the boxes appear.
-    BoxRobot(DWORD processId, std::vector<Button> script);
+    // script: the button to press in each box, in the order the boxes appear. beforePress, when
+    // set, is called with what the robot saw of each box before it presses the box's button:
+    // the box stays open meanwhile, as for a user who answers slowly.
+    BoxRobot(DWORD processId, std::vector<Button> script,
+             std::function<void(const BoxRecord&)> beforePress = {});
 
     // Handles every box of the process that is showing now, then returns.
     void Poll();
@@ -29,6 +33,7 @@ class BoxRobot {
 
     DWORD processId_;
     std::vector<Button> script_;
+    std::function<void(const BoxRecord&)> beforePress_;
     std::size_t nextStep_ = 0;
     std::vector<BoxRecord> boxes_;
     std::set<HWND> stuck_;  // boxes that would not close or are left open; never handled twice

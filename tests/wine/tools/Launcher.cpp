@@ -42,7 +42,7 @@ class ProgramRun {
         result_.started = true;
         process_.Reset(process.hProcess);
         KernelHandle thread(process.hThread);
-        robot_ = std::make_unique<BoxRobot>(process.dwProcessId, launch.script);
+        robot_ = std::make_unique<BoxRobot>(process.dwProcessId, launch.script, launch.beforePress);
     }
 
     // Answers the boxes showing now; ends the program when its time is up. False once it has

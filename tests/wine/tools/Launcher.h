@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -18,6 +19,8 @@ struct Launch {
     std::wstring currentDirectory;  // empty: the caller's
     std::vector<Button> script;     // the button for each box, in order
     DWORD timeLimitMs = Scaled(20000);
+    // Called with each box before the robot presses its button (BoxRobot).
+    std::function<void(const BoxRecord&)> beforePress;
 };
 
 struct RunResult {
