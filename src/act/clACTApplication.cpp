@@ -109,68 +109,56 @@ TruthValue clACTApplication::ACTgestartet() {
     return platform::ToTruthValue(vorhanden);
 }
 
-Text clACTApplication::ACTDatenbank() {
-    Text result;
-    if (ConnectACT() != kFalse) {
-        result =
-            platform::VariantToText(objACT->Invoke(L"GetOpenDBName", CallKind::MethodOrGet, {}));
-    }
+template <typename Result, typename Work>
+Result clACTApplication::Operation(TruthValue fetched, Result neutral, Work work) {
+    Result result = fetched != kFalse ? work() : std::move(neutral);
     ReleaseObjects();
     return result;
+}
+
+Text clACTApplication::ACTDatenbank() {
+    return Operation(ConnectACT(), Text(), [this] {
+        return platform::VariantToText(objACT->Invoke(L"GetOpenDBName", CallKind::MethodOrGet, {}));
+    });
 }
 
 Text clACTApplication::ACTVersion() {
-    Text result;
-    if (ConnectACT() != kFalse) {
-        result = platform::VariantToText(
+    return Operation(ConnectACT(), Text(), [this] {
+        return platform::VariantToText(
             objACT->Invoke(L"GetVersion", CallKind::MethodOrGet, {Argument::I2(kVersionKind)}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 std::int32_t clACTApplication::aktuellerViewTyp() {
-    std::int32_t result = -1;
-    if (GetActiveView() != kFalse) {
-        result = platform::VariantToLong(objActiveView->Invoke(L"Type", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    return Operation(GetActiveView(), std::int32_t{-1}, [this] {
+        return platform::VariantToLong(objActiveView->Invoke(L"Type", CallKind::MethodOrGet, {}));
+    });
 }
 
 Text clACTApplication::AktuelleGruppenID() {
-    Text result;
-    if (GetGroupView() != kFalse) {
-        result = platform::VariantToText(
+    return Operation(GetGroupView(), Text(), [this] {
+        return platform::VariantToText(
             objGroupView->Invoke(L"GetCurrentID", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 Text clACTApplication::AktuelleKontaktID() {
-    Text result;
-    if (GetContactView() != kFalse) {
-        result = platform::VariantToText(
+    return Operation(GetContactView(), Text(), [this] {
+        return platform::VariantToText(
             objContactView->Invoke(L"GetCurrentID", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 std::int32_t clACTApplication::AktuelleFeldID() {
-    std::int32_t result = 0;
-    if (GetActiveView() != kFalse) {
-        result = platform::VariantToLong(
+    return Operation(GetActiveView(), std::int32_t{0}, [this] {
+        return platform::VariantToLong(
             objActiveView->Invoke(L"CurrentFieldId", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 Text clACTApplication::getIDsAktuelleSuche(const platform::ObjectRef& Status) {
-    Text list;
-    if (GetContactView() != kFalse) {
+    return Operation(GetContactView(), Text(), [this, &Status] {
+        Text list;
         objContactView->Invoke(L"MoveFirst", CallKind::Method, {});
         platform::DoEvents();
         std::int32_t count =
@@ -200,9 +188,8 @@ Text clACTApplication::getIDsAktuelleSuche(const platform::ObjectRef& Status) {
                 platform::DoEvents();
             }
         }
-    }
-    ReleaseObjects();
-    return list;
+        return list;
+    });
 }
 
 platform::ObjectRef* clACTApplication::FetchFieldView(const Text& Feldtyp) {
@@ -218,95 +205,72 @@ platform::ObjectRef* clACTApplication::FetchFieldView(const Text& Feldtyp) {
 }
 
 TruthValue clACTApplication::setFeldwert(Text Feldtyp, std::int32_t FeldID, Text Wert) {
-    TruthValue result = kFalse;
-    if (platform::ObjectRef* view = FetchFieldView(Feldtyp)) {
+    platform::ObjectRef* view = FetchFieldView(Feldtyp);
+    return Operation(platform::ToTruthValue(view != nullptr), kFalse, [&] {
         (*view)->Invoke(L"SetField", CallKind::Method,
                         {Argument::I4Ref(FeldID), Argument::StrRef(std::move(Wert))});
-        result = kTrue;
-    }
-    ReleaseObjects();
-    return result;
+        return kTrue;
+    });
 }
 
 Text clACTApplication::getBenutzerID() {
-    Text result;
-    if (ConnectACT() != kFalse) {
-        result = platform::VariantToText(objACT->Invoke(L"GetUserId", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    return Operation(ConnectACT(), Text(), [this] {
+        return platform::VariantToText(objACT->Invoke(L"GetUserId", CallKind::MethodOrGet, {}));
+    });
 }
 
 Text clACTApplication::AktuellerBenutzerName() {
-    Text result;
-    if (ConnectACT() != kFalse) {
-        result = platform::VariantToText(
+    return Operation(ConnectACT(), Text(), [this] {
+        return platform::VariantToText(
             objACT->Invoke(L"GetCurrentUserName", CallKind::MethodOrGet, {}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 Text clACTApplication::getFeldwert(Text Feldtyp, std::int32_t FeldID) {
-    Text result;
-    if (platform::ObjectRef* view = FetchFieldView(Feldtyp)) {
-        result = platform::VariantToText(
+    platform::ObjectRef* view = FetchFieldView(Feldtyp);
+    return Operation(platform::ToTruthValue(view != nullptr), Text(), [&] {
+        return platform::VariantToText(
             (*view)->Invoke(L"GetField", CallKind::MethodOrGet, {Argument::I4Ref(FeldID)}));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::bildeKontaktSuche(Text UniqueIDs) {
-    TruthValue result = kFalse;
-    if (GetContactView() != kFalse) {
+    return Operation(GetContactView(), kFalse, [&] {
         objContactView->Invoke(L"LookupAll", CallKind::Method, {});
         objContactView->Invoke(L"CreateLookup", CallKind::Method,
                                {Argument::StrRef(std::move(UniqueIDs))});
-        result = kTrue;
-    }
-    ReleaseObjects();
-    return result;
+        return kTrue;
+    });
 }
 
 TruthValue clACTApplication::neuerKontakt() {
-    TruthValue result = kFalse;
-    if (GetContactView() != kFalse) {
+    return Operation(GetContactView(), kFalse, [this] {
         objContactView->Invoke(L"AddNewContact", CallKind::Method, {});
-        result = kTrue;
-    }
-    ReleaseObjects();
-    return result;
+        return kTrue;
+    });
 }
 
 TruthValue clACTApplication::gehezuKonatkt(Text UniqueID) {
-    TruthValue result = kFalse;
-    if (GetContactView() != kFalse) {
+    return Operation(GetContactView(), kFalse, [&] {
         Text padded = PaddedIdentifier(UniqueID);
         objContactView->Invoke(L"LookupAll", CallKind::Method, {});
         objContactView->Invoke(L"GoTo", CallKind::Method, {Argument::StrRef(std::move(padded))});
-        result = kTrue;
-    }
-    ReleaseObjects();
-    return result;
+        return kTrue;
+    });
 }
 
 TruthValue clACTApplication::ordneKonatktzuGruppe(Text UniqueID) {
-    TruthValue result = kFalse;
-    if (GetContactView() != kFalse) {
+    return Operation(GetContactView(), kFalse, [&] {
         // ACT! takes the identifier as it is; only its length is checked, as for the others.
         PaddedIdentifier(UniqueID);
         objContactView->Invoke(L"AddContactToGroup", CallKind::Method,
                                {Argument::StrRef(std::move(UniqueID))});
-        result = kTrue;
-    }
-    ReleaseObjects();
-    return result;
+        return kTrue;
+    });
 }
 
 TruthValue clACTApplication::GroupExist(Text Gruppenname) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
+    return Operation(GetGroupView(), kFalse, [&] {
         objGroupView->Invoke(L"LookupAll", CallKind::Method, {});
         objGroupView->Invoke(L"MoveFirst", CallKind::Method, {});
         std::int32_t count =
@@ -316,107 +280,84 @@ TruthValue clACTApplication::GroupExist(Text Gruppenname) {
             Text name = platform::VariantToText(objGroupView->Invoke(
                 L"GetField", CallKind::MethodOrGet, {Argument::I2(kGroupNameField)}));
             if (name == Gruppenname) {
-                result = kTrue;
-                break;
+                return kTrue;
             }
             objGroupView->Invoke(L"MoveNext", CallKind::Method, {});
         }
-    }
-    ReleaseObjects();
-    return result;
+        return kFalse;
+    });
 }
 
 TruthValue clACTApplication::ShowGroupByName(Text Gruppenname, std::int32_t Lookup) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
-        result = platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
+    return Operation(GetGroupView(), kFalse, [&] {
+        return platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
             L"LookupFieldEx", CallKind::MethodOrGet,
             {Argument::I2(kGroupNameField), Argument::StrRef(std::move(Gruppenname)),
              Argument::I4Ref(Lookup)})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::ShowGroupByUniqueID(Text UniqueID, TruthValue Lookupall_vorweg) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
+    return Operation(GetGroupView(), kFalse, [&] {
         if (Lookupall_vorweg == kTrue) {
             objGroupView->Invoke(L"LookupAll", CallKind::Method, {});
         }
         Text padded = PaddedIdentifier(UniqueID);
-        result = platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
+        return platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
             L"GoTo", CallKind::MethodOrGet, {Argument::StrRef(std::move(padded))})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::DeleteCurrentGroup() {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
-        result = platform::ToTruthValue(
+    return Operation(GetGroupView(), kFalse, [this] {
+        return platform::ToTruthValue(
             ReportsSuccess(objGroupView->Invoke(L"DeleteGroupFast", CallKind::MethodOrGet, {})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::AddGroup(Text Gruppenname) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse &&
-        ReportsSuccess(objGroupView->Invoke(L"AddNew", CallKind::MethodOrGet, {}))) {
-        result = platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
+    return Operation(GetGroupView(), kFalse, [&] {
+        if (!ReportsSuccess(objGroupView->Invoke(L"AddNew", CallKind::MethodOrGet, {}))) {
+            return kFalse;
+        }
+        return platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
             L"SetField", CallKind::MethodOrGet,
             {Argument::I2(kGroupNameField), Argument::StrRef(std::move(Gruppenname))})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::AddGroupMember(Text UniqueID) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
+    return Operation(GetGroupView(), kFalse, [&] {
         Text padded = PaddedIdentifier(UniqueID);
-        result = platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
+        return platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
             L"AddMemberToGroup", CallKind::MethodOrGet, {Argument::StrRef(std::move(padded))})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 TruthValue clACTApplication::ShowGroupRegister(Text Registername) {
-    TruthValue result = kFalse;
-    if (GetGroupView() != kFalse) {
-        result = platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
+    return Operation(GetGroupView(), kFalse, [&] {
+        return platform::ToTruthValue(ReportsSuccess(objGroupView->Invoke(
             L"SetActiveTab", CallKind::MethodOrGet, {Argument::StrRef(std::move(Registername))})));
-    }
-    ReleaseObjects();
-    return result;
+    });
 }
 
 platform::Variant clACTApplication::OpenDatenbank(Text sDatenbank) {
     Text strDatenbank = std::move(sDatenbank);
-    platform::Variant result;
-    if (ConnectACT() != kFalse) {
+    return Operation(ConnectACT(), platform::Variant(), [&] {
         objACT->Invoke(L"OpenDB", CallKind::Method, {Argument::StrRef(strDatenbank)});
-    }
-    ReleaseObjects();
-    return result;
+        return platform::Variant();
+    });
 }
 
 TruthValue clACTApplication::CloseDatenbank() {
-    TruthValue result = kFalse;
-    if (ConnectACT() != kFalse) {
+    return Operation(ConnectACT(), kFalse, [this] {
         platform::Variant number = objACT->Invoke(L"CloseDB", CallKind::MethodOrGet, {});
         if (ReportsSuccess(number)) {
-            result = kTrue;
-        } else {
-            Warn(actmeldungstext::CloseDBFehler(ErrorNumberText(number)), platform::kMbOk);
+            return kTrue;
         }
-    }
-    ReleaseObjects();
-    return result;
+        Warn(actmeldungstext::CloseDBFehler(ErrorNumberText(number)), platform::kMbOk);
+        return kFalse;
+    });
 }
 
 clACTApplication::HeldObjects clACTApplication::DiagnoseHeldObjects() const {

@@ -100,6 +100,12 @@ class clACTApplication {
     platform::TruthValue GetContactView();
     platform::TruthValue GetGroupView();
 
+    // The frame of every operation that connects: its work runs only when the fetch before it
+    // (connection or view) succeeded, else the result is the neutral one; then every reference
+    // is released. A failure inside the work passes on without the release.
+    template <typename Result, typename Work>
+    Result Operation(platform::TruthValue fetched, Result neutral, Work work);
+
     // Warns about a field type word that names no view, then fetches the view the word names
     // (the contact view for a word that names none). Gives the field that holds the view, or
     // no field when the view could not be had.
