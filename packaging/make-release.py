@@ -9,7 +9,7 @@ content as Windows' "Alle extrahieren" unpacks it by default, into a folder name
 DIR/NAME-VERSION-ARCH.zip holds the folder NAME/ with the same files. For the same inputs the
 zips are the same bytes: entries in a fixed order, all dated SECONDS (SOURCE_DATE_EPOCH), with
 fixed attributes and no extra fields. DIR/SHA256SUMS lists the zips and the exes under their
-unpacked paths, in the format `sha256sum -c` reads in DIR.
+unpacked paths, in the format `sha256sum -c` reads in DIR, with CR LF line ends.
 
 When QUENDELHOF_SIGN_PKCS12 names a PKCS#12 file (its password in QUENDELHOF_SIGN_PASSWORD),
 osslsigncode signs each exe with Authenticode (SHA-256) before it is packed; with
@@ -121,7 +121,8 @@ def main():
         sums["%s/%s/%s" % (stem, args.folder, os.path.basename(program))] = sha256(program)
         print("%s.zip: %s, %s" % (stem, "/".join(name for name, _, _ in files),
                                   "signed" if sign_with else "unsigned"))
-    with open(os.path.join(args.out, "SHA256SUMS"), "w", encoding="ascii", newline="\n") as out:
+    # CR LF, so that Notepad before Windows 10 1809 shows one sum a line; sha256sum -c reads it.
+    with open(os.path.join(args.out, "SHA256SUMS"), "w", encoding="ascii", newline="\r\n") as out:
         for name in sorted(sums):
             out.write("%s  %s\n" % (sums[name], name))
 

@@ -1,6 +1,7 @@
 // The information mode: the message line by line, the example command line and the clipboard.
 #include <gtest/gtest.h>
 
+#include "QuendelhofVersion.h"
 #include "WechselTestBasis.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimClipboard.h"
@@ -12,7 +13,7 @@ namespace sim = platform::sim;
 using platform::Text;
 
 const Text kKopf =
-    L"Version: 1.0.14\r\n\r\n"
+    L"Version: " QUENDELHOF_VERSION_W L"\r\n\r\n"
     L"Aufruf durch: Quendelhof.exe "
     L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>\r\n\r\n"
     L"Es dürfen keine Leerzeichen in den Pfadangaben enthalten sein.\r\n\r\n";

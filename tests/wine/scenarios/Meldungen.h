@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "QuendelhofVersion.h"
 #include "ScenarioTest.h"
 
 namespace winetest {
@@ -30,7 +31,7 @@ inline ExpectedBox NichtErreichbar() {
 // The information box; without an example when example is empty.
 inline ExpectedBox Informationen(const std::wstring& example = std::wstring()) {
     std::wstring text =
-        L"Version: 1.0.14\r\n"
+        L"Version: " QUENDELHOF_VERSION_W L"\r\n"
         L"\r\n"
         L"Aufruf durch: Quendelhof.exe "
         L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>\r\n"
