@@ -8,6 +8,7 @@
 #include "../Messages.h"
 #include "../ScopeGuard.h"
 #include "Handles.h"
+#include "RunLockName.h"
 
 namespace platform {
 
@@ -16,7 +17,6 @@ namespace {
 using win32::EnterSection;
 using win32::KernelHandle;
 
-constexpr wchar_t kRunLockName[] = L"Local\\Quendelhof.Programmlauf";
 constexpr wchar_t kMessageBoxClass[] = L"#32770";
 constexpr DWORD kCloseQuestionPollMs = 20;
 constexpr DWORD kStopWatchMs = 5000;
@@ -254,7 +254,7 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
 }
 
 void TakeRunLock(const WaitPrompt& prompt, std::uint32_t limitMs) {
-    KernelHandle mutex(CreateMutexW(nullptr, FALSE, kRunLockName));
+    KernelHandle mutex(CreateMutexW(nullptr, FALSE, win32::kRunLockName));
     if (!mutex.Valid()) {
         return;
     }

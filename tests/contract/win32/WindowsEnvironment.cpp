@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "contract/PortEnvironment.h"
+#include "platform/win32/RunLockName.h"
 #include "tools/ClipboardText.h"
 #include "tools/Handles.h"
 
@@ -26,7 +27,6 @@ using RegistryKey = platform::win32::RegistryKeyHandle;
 using OwnWindow = platform::win32::OwnedWindow;
 
 // The product's name of the run lock, as every run sees it.
-constexpr wchar_t kRunLockName[] = L"Local\\Quendelhof.Programmlauf";
 constexpr DWORD kThreadEndMs = 10000;
 
 HKEY ToHkey(Handle32 key) {
@@ -99,7 +99,7 @@ struct ClipboardHolder {
 
 // Another run that takes the run lock and gives it back after a while, or ends holding it.
 struct RunLockHolder {
-    KernelHandle lock{CreateMutexW(nullptr, FALSE, kRunLockName)};
+    KernelHandle lock{CreateMutexW(nullptr, FALSE, platform::win32::kRunLockName)};
     KernelHandle taken = NewEvent();
     DWORD holdMs = 0;
     bool givesBack = true;
