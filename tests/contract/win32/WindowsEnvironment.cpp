@@ -117,7 +117,7 @@ struct RunLockHolder {
 
 // Tries the run lock from a thread of its own, as another run would.
 DWORD WINAPI TryRunLock(void* free) {
-    KernelHandle lock(CreateMutexW(nullptr, FALSE, kRunLockName));
+    KernelHandle lock(CreateMutexW(nullptr, FALSE, platform::win32::kRunLockName));
     DWORD result = WaitForSingleObject(lock.Get(), 0);
     *static_cast<bool*>(free) = result == WAIT_OBJECT_0 || result == WAIT_ABANDONED;
     if (*static_cast<bool*>(free)) {
