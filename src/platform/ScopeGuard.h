@@ -5,8 +5,9 @@
 
 namespace platform {
 
+// A guard that is not kept in a variable would run its action at once.
 template <typename Action>
-class ScopeGuard {
+class [[nodiscard]] ScopeGuard {
   public:
     explicit ScopeGuard(Action action) : action_(std::move(action)) {}
     ~ScopeGuard() { action_(); }
