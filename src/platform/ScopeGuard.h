@@ -9,7 +9,7 @@ namespace platform {
 template <typename Action>
 class [[nodiscard]] ScopeGuard {
   public:
-    explicit ScopeGuard(Action action) : action_(std::move(action)) {}
+    [[nodiscard]] explicit ScopeGuard(Action action) : action_(std::move(action)) {}
     ~ScopeGuard() { action_(); }
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;
