@@ -5,10 +5,11 @@
 
 namespace platform {
 
+// A guard that is not kept in a variable would run its action at once.
 template <typename Action>
-class ScopeGuard {
+class [[nodiscard]] ScopeGuard {
   public:
-    explicit ScopeGuard(Action action) : action_(std::move(action)) {}
+    [[nodiscard]] explicit ScopeGuard(Action action) : action_(std::move(action)) {}
     ~ScopeGuard() { action_(); }
     ScopeGuard(const ScopeGuard&) = delete;
     ScopeGuard& operator=(const ScopeGuard&) = delete;

@@ -35,9 +35,13 @@ class UniqueHandle {
     T Get() const { return handle_; }
     bool Valid() const { return IsHeld(handle_); }
 
-    // Gives back what is held, if anything, and holds the handle instead. What the close
-    // reports is of no use here: a handle that cannot be given back cannot be used either.
+    // Gives back what is held, if anything, and holds the handle instead; the handle held
+    // already stays held. What the close reports is of no use here: a handle that cannot be
+    // given back cannot be used either.
     void Reset(T handle = Empty) {
+        if (handle == handle_) {
+            return;
+        }
         T previous = std::exchange(handle_, handle);
         if (IsHeld(previous)) {
             static_cast<void>(Close(previous));
@@ -45,7 +49,7 @@ class UniqueHandle {
     }
 
     // Hands the handle over to whoever gives it back from now on; the holder holds nothing.
-    T Release() { return std::exchange(handle_, Empty); }
+    [[nodiscard]] T Release() { return std::exchange(handle_, Empty); }
 
     // For functions that hand out a new handle through a pointer: gives back what is held, and
     // the handle written there is held from then on.

@@ -57,6 +57,13 @@ const Case kCases[] = {
          EXPECT_EQ(held.Get(), 8);
      },
      {7, 8}},
+    {"a reset to the handle held keeps it, not given back",
+     [] {
+         TestHandle held(7);
+         held.Reset(held.Get());
+         EXPECT_EQ(held.Get(), 7);
+     },
+     {7}},
     {"a reset to nothing gives back at once",
      [] {
          TestHandle held(7);

@@ -454,6 +454,8 @@ INSTANTIATE_TEST_SUITE_P(
                       // A decimal comma, as German administrators write it.
                       TimesCase{L"hang=2,5", {2500, 10000, 250}},
                       TimesCase{L"hang=0,5,busy=1,25", {500, 1250, 250}},
+                      TimesCase{L"hang=9,5", {9500, 10000, 250}},
+                      TimesCase{L"hang=2,9", {2900, 10000, 250}},
                       TimesCase{L"busy=2,hang=3", {3000, 2000, 250}},
                       TimesCase{L"hang=2,,busy=3", {2000, 3000, 250}},
                       TimesCase{L"hang=1,2345", {30000, 10000, 250}}));

@@ -8,6 +8,7 @@
 #include <memory>
 #include <vector>
 
+#include "../ComResult.h"
 #include "../Failure.h"
 #include "ComHandles.h"
 #include "Handles.h"
@@ -75,46 +76,25 @@ Failure FailureOfHresult(HRESULT hr) {
                    message.empty() ? Text(L"Automation error") : L"Automation error: " + message);
 }
 
-// A server that is busy rejects a call, or asks to be called again later; the call was not
-// carried out.
-bool IsBusy(HRESULT hr) {
-    return hr == RPC_E_CALL_REJECTED || hr == RPC_E_SERVERCALL_RETRYLATER;
-}
-
-// RPC's own errors as HRESULTs (HRESULT_FROM_WIN32 of RPC_S_SERVER_UNAVAILABLE,
-// RPC_S_CALL_FAILED and RPC_S_CALL_FAILED_DNE).
-constexpr HRESULT kRpcServerUnavailable = static_cast<HRESULT>(0x800706BAu);
-constexpr HRESULT kRpcCallFailed = static_cast<HRESULT>(0x800706BEu);
-constexpr HRESULT kRpcCallFailedDne = static_cast<HRESULT>(0x800706BFu);
-
-// The server's process has ended (it was closed, ended or crashed, also in the middle of the
-// call) or cannot be reached any more: the transport failed, the server raised nothing.
-bool IsGone(HRESULT hr) {
-    switch (hr) {
-        case RPC_E_DISCONNECTED:
-        case RPC_E_SERVER_DIED:
-        case RPC_E_SERVER_DIED_DNE:
-        case RPC_E_CONNECTION_TERMINATED:
-        case CO_E_OBJNOTCONNECTED:
-        case CO_E_SERVER_EXEC_FAILURE:
-        case kRpcServerUnavailable:
-        case kRpcCallFailed:
-        case kRpcCallFailedDne:
-            return true;
-        default:
-            return false;
-    }
-}
-
-[[noreturn]] void ThrowCallFailure(HRESULT hr) {
-    if (IsBusy(hr)) {
-        throw ServerBusy(FailureOfHresult(hr));
-    }
-    if (IsGone(hr)) {
-        throw ServerGone(FailureOfHresult(hr));
-    }
-    throw FailureOfHresult(hr);
-}
+// The values the classification of COM results writes out are the system's.
+static_assert(comresult::kCallRejected == static_cast<std::uint32_t>(RPC_E_CALL_REJECTED));
+static_assert(comresult::kRetryLater == static_cast<std::uint32_t>(RPC_E_SERVERCALL_RETRYLATER));
+static_assert(comresult::kConnectionTerminated ==
+              static_cast<std::uint32_t>(RPC_E_CONNECTION_TERMINATED));
+static_assert(comresult::kServerDied == static_cast<std::uint32_t>(RPC_E_SERVER_DIED));
+static_assert(comresult::kServerDiedDne == static_cast<std::uint32_t>(RPC_E_SERVER_DIED_DNE));
+static_assert(comresult::kSysCallFailed == static_cast<std::uint32_t>(RPC_E_SYS_CALL_FAILED));
+static_assert(comresult::kDisconnected == static_cast<std::uint32_t>(RPC_E_DISCONNECTED));
+static_assert(comresult::kObjectNotConnected == static_cast<std::uint32_t>(CO_E_OBJNOTCONNECTED));
+static_assert(comresult::kServerExecFailure ==
+              static_cast<std::uint32_t>(CO_E_SERVER_EXEC_FAILURE));
+static_assert(comresult::kServerStopping == static_cast<std::uint32_t>(CO_E_SERVER_STOPPING));
+static_assert(comresult::kRpcServerUnavailable ==
+              static_cast<std::uint32_t>(HRESULT_FROM_WIN32(RPC_S_SERVER_UNAVAILABLE)));
+static_assert(comresult::kRpcCallFailed ==
+              static_cast<std::uint32_t>(HRESULT_FROM_WIN32(RPC_S_CALL_FAILED)));
+static_assert(comresult::kRpcCallFailedDne ==
+              static_cast<std::uint32_t>(HRESULT_FROM_WIN32(RPC_S_CALL_FAILED_DNE)));
 
 // The error a server raised. The deferred fill-in is never called: a server in another process
 // may hand a pointer that is not valid here.
@@ -193,7 +173,7 @@ class DispatchObject final : public AutomationObject {
         DISPID dispid = DISPID_UNKNOWN;
         HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid);
         if (FAILED(hr)) {
-            ThrowCallFailure(hr);
+            win32::ThrowComFailure(hr, FailureOfHresult(hr));
         }
         DispatchArguments arguments(args);
         DISPPARAMS params = arguments.Params();
@@ -232,7 +212,7 @@ class DispatchObject final : public AutomationObject {
         BString::Adopt(info.bstrDescription);
         BString::Adopt(info.bstrHelpFile);
         if (FAILED(hr)) {
-            ThrowCallFailure(hr);
+            win32::ThrowComFailure(hr, FailureOfHresult(hr));
         }
     }
 
@@ -242,6 +222,18 @@ class DispatchObject final : public AutomationObject {
 }  // namespace
 
 namespace win32 {
+
+void ThrowComFailure(HRESULT hr, const Failure& failure) {
+    switch (KindOfComResult(static_cast<std::uint32_t>(hr))) {
+        case ComResultKind::ServerBusy:
+            throw ServerBusy(failure);
+        case ComResultKind::ServerGone:
+            throw ServerGone(failure);
+        case ComResultKind::Other:
+            break;
+    }
+    throw failure;
+}
 
 ObjectRef WrapDispatch(IDispatch* dispatch) {
     if (dispatch == nullptr) {
@@ -293,28 +285,16 @@ ObjectRef CreateAutomationObject(const Text& progId) {
     ComPtr<IUnknown> unknown;
     HRESULT hr = unknown.CreateInstance(clsid, context);
     if (FAILED(hr) || !unknown) {
-        Failure failure(kCannotCreateObject, L"ActiveX component can't create object");
-        if (IsBusy(hr)) {
-            throw ServerBusy(failure);
-        }
-        if (IsGone(hr)) {
-            throw ServerGone(failure);
-        }
-        throw failure;
+        win32::ThrowComFailure(
+            hr, Failure(kCannotCreateObject, L"ActiveX component can't create object"));
     }
     ComPtr<IDispatch> dispatch;
     hr = dispatch.QueryFrom(unknown.Get());
     if (FAILED(hr) || !dispatch) {
-        Failure failure(
-            kNoAutomation,
-            L"Class does not support Automation or does not support expected interface");
-        if (IsBusy(hr)) {
-            throw ServerBusy(failure);
-        }
-        if (IsGone(hr)) {
-            throw ServerGone(failure);
-        }
-        throw failure;
+        win32::ThrowComFailure(
+            hr,
+            Failure(kNoAutomation,
+                    L"Class does not support Automation or does not support expected interface"));
     }
     return std::make_shared<DispatchObject>(std::move(dispatch));
 }

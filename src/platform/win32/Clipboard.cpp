@@ -66,7 +66,7 @@ bool PutTextOnClipboard(const Text& text) {
     if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
         return false;
     }
-    memory.Release();  // the clipboard owns it now
+    static_cast<void>(memory.Release());  // the clipboard owns it now
     return true;
 }
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "../UniqueHandle.h"
+#include "Handles.h"
 
 namespace platform::win32 {
 
@@ -39,7 +39,7 @@ class BString {
 
     BSTR Get() const { return value_; }
     // Hands the BSTR over to whoever frees it next (a VARIANT, for example).
-    BSTR Release() { return std::exchange(value_, nullptr); }
+    [[nodiscard]] BSTR Release() { return std::exchange(value_, nullptr); }
     std::wstring Text() const {
         return value_ == nullptr ? std::wstring() : std::wstring(value_, SysStringLen(value_));
     }
@@ -74,7 +74,7 @@ class VariantHolder {
     }
 
     // Hands what is held over to whoever clears it next; the holder is empty again.
-    VARIANT Release() {
+    [[nodiscard]] VARIANT Release() {
         VARIANT released = value_;
         VariantInit(&value_);
         return released;
@@ -129,9 +129,13 @@ class ComPtr {
 
     // Asks the object for this pointer's interface, as QueryInterface does; holds the new
     // reference, or nothing. The interface's id comes from the pointer's type, as with
-    // IID_PPV_ARGS, so that id and pointer cannot disagree.
+    // IID_PPV_ARGS, so that id and pointer cannot disagree. What was held is released only after
+    // the question: the object may be the one held.
     HRESULT QueryFrom(IUnknown* object) {
-        return object->QueryInterface(__uuidof(Interface), ReceiveUntyped());
+        ComPtr queried;
+        HRESULT hr = object->QueryInterface(__uuidof(Interface), queried.ReceiveUntyped());
+        std::swap(pointer_, queried.pointer_);
+        return hr;
     }
 
     // Creates an object of the class and holds this pointer's interface of it, as
@@ -147,6 +151,7 @@ class ComPtr {
 };
 
 inline void UnaccessSafeArray(SAFEARRAY* array) {
+    const LastErrorKept kept;
     SafeArrayUnaccessData(array);
 }
 

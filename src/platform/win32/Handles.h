@@ -8,32 +8,53 @@
 
 namespace platform::win32 {
 
-// The functions that give the kinds back. The system's own cannot be template arguments: they
-// are imported from libraries, so their addresses are known only when the program is loaded.
-// They are named with :: so that the port's functions of the same names (platform::RegCloseKey)
-// are never taken for them.
+// Keeps the thread's last error as it was while it lives: a holder that gives its handle back
+// between a failed call and the caller's GetLastError must not change what the caller reads.
+class LastErrorKept {
+  public:
+    LastErrorKept() : error_(::GetLastError()) {}
+    ~LastErrorKept() { ::SetLastError(error_); }
+    LastErrorKept(const LastErrorKept&) = delete;
+    LastErrorKept& operator=(const LastErrorKept&) = delete;
+
+  private:
+    DWORD error_;
+};
+
+// The functions that give the kinds back, each keeping the last error. The system's own cannot be
+// template arguments: they are imported from libraries, so their addresses are known only when the
+// program is loaded. They are named with :: so that the port's functions of the same names
+// (platform::RegCloseKey) are never taken for them.
 inline void CloseKernelObject(HANDLE handle) {
+    const LastErrorKept kept;
     ::CloseHandle(handle);
 }
 inline void CloseFileSearch(HANDLE search) {
+    const LastErrorKept kept;
     ::FindClose(search);
 }
 inline void CloseRegistryKey(HKEY key) {
+    const LastErrorKept kept;
     ::RegCloseKey(key);
 }
 inline void DestroyOwnWindow(HWND window) {
+    const LastErrorKept kept;
     ::DestroyWindow(window);
 }
 inline void FreeGlobalMemory(HGLOBAL memory) {
+    const LastErrorKept kept;
     ::GlobalFree(memory);
 }
 inline void UnlockGlobalMemory(HGLOBAL memory) {
+    const LastErrorKept kept;
     ::GlobalUnlock(memory);
 }
 inline void CloseOpenedClipboard(bool) {
+    const LastErrorKept kept;
     ::CloseClipboard();
 }
 inline void LeaveSection(CRITICAL_SECTION* section) {
+    const LastErrorKept kept;
     ::LeaveCriticalSection(section);
 }
 

@@ -45,8 +45,9 @@ ObjectRef FromUnknown(IUnknown* unknown) {
         return ObjectRef();
     }
     ComPtr<IDispatch> dispatch;
-    if (FAILED(dispatch.QueryFrom(unknown)) || !dispatch) {
-        throw StandardFailure(kTypeMismatch);
+    HRESULT hr = dispatch.QueryFrom(unknown);
+    if (FAILED(hr) || !dispatch) {
+        ThrowComFailure(hr, StandardFailure(kTypeMismatch));
     }
     return WrapDispatch(dispatch.Get());
 }

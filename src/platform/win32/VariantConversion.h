@@ -11,7 +11,9 @@
 namespace platform::win32 {
 
 // The program's value of a result. Failures as FromRawVariant raises them; failure 13 as well
-// for a null reference, a reference to a reference and a byte array that is not one-dimensional.
+// for a null reference, a reference to a reference, a byte array that is not one-dimensional and
+// an object without a dispatch interface; ServerBusy or ServerGone when asking the object for
+// its dispatch interface finds its server busy or gone.
 // Nothing is freed: the VARIANT stays the caller's, and what a reference points to stays its
 // owner's.
 Variant FromVariant(const VARIANT& value);
@@ -27,5 +29,9 @@ void Fill(VARIANT* target, const Variant& value);
 // an object of another kind).
 ObjectRef WrapDispatch(IDispatch* dispatch);
 IDispatch* DispatchOf(const AutomationObject& object);
+
+// Throws the failure of a COM call that gave the result: as ServerBusy when the server is busy,
+// as ServerGone when it is gone, as it is otherwise.
+[[noreturn]] void ThrowComFailure(HRESULT hr, const Failure& failure);
 
 }  // namespace platform::win32

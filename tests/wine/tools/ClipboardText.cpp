@@ -67,7 +67,7 @@ bool SetClipboardText(const std::wstring& text) {
     if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
         return false;
     }
-    memory.Release();  // the clipboard owns the memory now
+    static_cast<void>(memory.Release());  // the clipboard owns the memory now
     return true;
 }
 

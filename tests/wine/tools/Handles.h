@@ -15,9 +15,11 @@ using platform::win32::GlobalMemoryLock;
 using platform::win32::KernelHandle;
 
 inline void DeleteGdiObject(HGDIOBJ object) {
+    const platform::win32::LastErrorKept kept;
     DeleteObject(object);
 }
 inline void DeleteMemoryDc(HDC dc) {
+    const platform::win32::LastErrorKept kept;
     DeleteDC(dc);
 }
 
