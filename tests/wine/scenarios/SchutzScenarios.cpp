@@ -8,12 +8,14 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "tools/BundleFolder.h"
+#include "tools/Handles.h"
 
 namespace winetest {
 namespace {
 
 std::wstring PlantedLibrary() {
-    return BuiltFile(QH_WINE_PLANTED_DLL);
+    return BundleFile(L"qh_planted.dll");
 }
 
 bool Exists(const std::wstring& path) {
@@ -22,20 +24,32 @@ bool Exists(const std::wstring& path) {
 
 // Wine's setting that makes these programs take a library of this name from their own folder
 // first, as Windows does for every library that is not a known DLL; Wine otherwise prefers its
-// own. Set for the lifetime of the object.
+// own. Set for the lifetime of the object, under Wine only: Windows needs no such setting.
 class NativeLibraryFirst {
   public:
     NativeLibraryFirst(std::vector<std::wstring> programs, std::wstring library)
-        : programs_(std::move(programs)), library_(std::move(library)) {
+        : programs_(RunsUnderWine() ? std::move(programs) : std::vector<std::wstring>()),
+          library_(std::move(library)) {
         for (const std::wstring& program : programs_) {
+            HKEY created = nullptr;
+            if (RegCreateKeyExW(HKEY_CURRENT_USER, Key(program).c_str(), 0, nullptr, 0,
+                                KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS) {
+                continue;
+            }
+            RegistryKey key(created);
             const wchar_t order[] = L"native,builtin";
-            RegSetKeyValueW(HKEY_CURRENT_USER, Key(program).c_str(), library_.c_str(), REG_SZ,
-                            order, sizeof(order));
+            RegSetValueExW(key.Get(), library_.c_str(), 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(order), sizeof(order));
         }
     }
     ~NativeLibraryFirst() {
         for (const std::wstring& program : programs_) {
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, Key(program).c_str(), library_.c_str());
+            HKEY opened = nullptr;
+            if (RegOpenKeyExW(HKEY_CURRENT_USER, Key(program).c_str(), 0, KEY_SET_VALUE, &opened) ==
+                ERROR_SUCCESS) {
+                RegistryKey key(opened);
+                RegDeleteValueW(key.Get(), library_.c_str());
+            }
         }
     }
     NativeLibraryFirst(const NativeLibraryFirst&) = delete;
