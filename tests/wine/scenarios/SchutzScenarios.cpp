@@ -1,6 +1,7 @@
 // The protections the real program sets up before anything else runs: a fault of its own code
 // ends the run with exit code 2, without a crash dialog, a debugger or a hang; and a library
-// planted beside the program is not loaded in place of the system's.
+// planted beside the program is not loaded in place of the system's. And the tests' own: they
+// stop before they touch the keys of a real ACT! installation.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,6 +9,8 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "standin/StandinIds.h"
+#include "tools/ActKeys.h"
 #include "tools/BundleFolder.h"
 #include "tools/Handles.h"
 
@@ -94,6 +97,41 @@ TEST_F(SchutzScenario, ALibraryPlantedBesideTheProgramIsNotLoaded) {
     std::wstring program = CopyProgramTo(L"Downloads");
     ExpectRun(RunRaw(program, Quoted(program), {Button::Ok}), kErledigt, {Informationen()});
     EXPECT_FALSE(Exists(marker)) << "the program loaded the library beside it";
+}
+
+TEST_F(SchutzScenario, ActKeysNotMadeByTheTestsStopTheTestsAndStayUntouched) {
+    if (ThrowawayMachine()) {
+        GTEST_SKIP() << "QH_TESTS_THROWAWAY_MACHINE=1 lets the tests take any ACT! keys";
+    }
+    // ACT!'s settings as a real installation leaves them: without the tests' mark.
+    HKEY opened = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Symantec\\ACT!", 0, KEY_SET_VALUE, &opened),
+        ERROR_SUCCESS);
+    RegistryKey settings(opened);
+    struct MarkedAgain {
+        HKEY key;
+        ~MarkedAgain() { MarkAsMadeByTests(key); }  // so that the tests after this one run
+    } markedAgainAtTheEnd{settings.Get()};
+    ASSERT_EQ(RegDeleteValueW(settings.Get(), standin::kMadeByTestsValue), ERROR_SUCCESS);
+    SetCurrentLayouts(L"C:\\ACT\\Eigenes.cly", L"");
+    const std::map<std::wstring, std::wstring> layouts = {
+        {L"CurrentContactLayout", L"C:\\ACT\\Eigenes.cly"}};
+    const std::wstring layoutKey = L"HKEY_CURRENT_USER\\Software\\Symantec\\ACT!\\Layout";
+    ASSERT_EQ(RegExportStrings(layoutKey), layouts);
+
+    // The runner refuses, and so does the scenario program, before any of its tests runs.
+    const int kRefused = 2;
+    std::wstring runner = BundleFile(L"qh_testrunner.exe");
+    ExpectRun(RunRaw(runner, Quoted(runner) + L" --check-act-keys"), kRefused, {});
+    std::wstring scenarios = BundleFile(L"quendelhof_wine_tests.exe");
+    ExpectRun(RunRaw(scenarios, Quoted(scenarios) + L" --gtest_filter=WechselScenario.*"), kRefused,
+              {});
+    EXPECT_EQ(RegExportStrings(layoutKey), layouts) << "ACT!'s settings were touched";
+
+    // Marked, the same keys are the tests' own.
+    ASSERT_EQ(MarkAsMadeByTests(settings.Get()), ERROR_SUCCESS);
+    ExpectRun(RunRaw(runner, Quoted(runner) + L" --check-act-keys"), 0, {});
 }
 
 }  // namespace
