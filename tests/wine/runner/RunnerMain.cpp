@@ -109,6 +109,11 @@ std::wstring StaleComMark() {
     return std::wstring(bed, length) + L"\\stale-com";
 }
 
+bool BedMustRestart() {
+    std::wstring mark = StaleComMark();
+    return !mark.empty() && GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES;
+}
+
 Outcome Judge(const Test& test, const ChildResult& child, const std::string& output) {
     if (!child.started || child.timedOut || child.exitCode != 0) {
         return Outcome::Failed;
@@ -163,8 +168,7 @@ Result RunTest(const Test& test, const Options& options, const std::wstring& log
         if (result.outcome != Outcome::Failed || result.attempts >= options.tries) {
             return result;
         }
-        if (!StaleComMark().empty() &&
-            GetFileAttributesW(StaleComMark().c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (BedMustRestart()) {
             return result;  // the next attempt needs a fresh Wine first
         }
     }
@@ -261,6 +265,14 @@ int Run(const Options& options) {
             continue;
         }
         Result result = RunTest(test, options, logFolder, out);
+        if (result.outcome == Outcome::Failed && result.attempts < options.tries &&
+            BedMustRestart()) {
+            // Not recorded: the run goes on with this test, in a fresh Wine.
+            Print(L"qh_testrunner: " + test.name +
+                  L" failed and killed a COM server; it runs again once the Wine bed has started "
+                  L"its Wine anew (--resume)\n");
+            return kBedMustRestart;
+        }
         std::wstring seconds = std::to_wstring(result.milliseconds / 1000) + L"." +
                                std::to_wstring(result.milliseconds % 1000 / 100) + L" s";
         Print(L"[" + std::to_wstring(count) + L"/" + std::to_wstring(tests.size()) + L"] " +
@@ -273,8 +285,7 @@ int Run(const Options& options) {
         }
         results.push_back(result);
         AppendProgress(progress, result);
-        std::wstring mark = StaleComMark();
-        if (!mark.empty() && GetFileAttributesW(mark.c_str()) != INVALID_FILE_ATTRIBUTES) {
+        if (BedMustRestart()) {
             Print(
                 L"qh_testrunner: a COM server was killed; the Wine bed starts its Wine anew and "
                 L"the run goes on (--resume)\n");
