@@ -8,6 +8,10 @@
   architecture, each from a Windows no newer than the program's oldest Windows;
 - with --resources: icon, manifest and the version resource with the expected version and texts.
 
+With --test-program it checks a program of the Windows test bundle instead (tests/wine): the
+same header and imports, but a console program passes too, and the reviewed lists are the
+product's and the tests' own (cmake/windows-test-imports.txt).
+
 A signed program is checked as an unsigned one: the Authenticode signature lies after the
 sections, where none of the checks reads; the summary says whether there is one.
 
@@ -164,7 +168,7 @@ def reviewed_imports(paths, arch):
     return allowed
 
 
-def check_header(image, arch):
+def check_header(image, arch, console_allowed=False):
     oldest = OLDEST[arch]
     if image.machine != oldest["machine"] or image.magic != oldest["magic"]:
         fail("machine 0x%x (optional header 0x%x), expected 0x%x (0x%x) for %s" % (
@@ -176,7 +180,7 @@ def check_header(image, arch):
     if not LOWEST_SUBSYSTEM <= image.subsystem_version <= version:
         fail("subsystem version %d.%d, which %s (%d.%d) refuses" % (
             image.subsystem_version + (oldest["name"],) + version))
-    if image.subsystem != 2:
+    if image.subsystem != 2 and not (console_allowed and image.subsystem == 3):
         fail("subsystem %d, expected 2 (Windows GUI)" % image.subsystem)
 
 
@@ -263,12 +267,14 @@ def main():
     parser.add_argument("--dlls", required=True, help="the allowed libraries")
     parser.add_argument("--imports", required=True, action="append",
                         help="a reviewed list of imported functions (may be given more than once)")
+    parser.add_argument("--test-program", action="store_true",
+                        help="a program of the test bundle: a console program passes too")
     parser.add_argument("--resources", nargs=4,
                         metavar=("FILE_VERSION", "VERSION_TEXT", "PRODUCT", "DESCRIPTION"))
     args = parser.parse_args()
 
     image = Image(open(args.exe, "rb").read())
-    check_header(image, args.arch)
+    check_header(image, args.arch, console_allowed=args.test_program)
     libraries = check_imports(image, args.arch, args.dlls, args.imports)
     summary = check_resources(image, *args.resources) if args.resources else ""
     signed = signature(image)
@@ -276,8 +282,9 @@ def main():
         print("FAIL: %s: %s" % (args.exe, message))
     if failures:
         sys.exit(1)
-    print("%s: %s for %s, GUI, imports %s%s; %s" % (
+    print("%s: %s for %s, %s, imports %s%s; %s" % (
         args.exe, "PE32+" if image.magic == 0x20B else "PE32", OLDEST[args.arch]["name"],
+        "console" if image.subsystem == 3 else "GUI",
         ", ".join(libraries), summary, signed))
 
 

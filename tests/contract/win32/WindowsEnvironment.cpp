@@ -17,6 +17,7 @@
 #include "platform/win32/RunLockName.h"
 #include "tools/ClipboardText.h"
 #include "tools/Handles.h"
+#include "tools/RegistryTree.h"
 
 namespace portcontract {
 namespace {
@@ -320,19 +321,9 @@ class WindowsEnvironment : public Environment {
                   ERROR_SUCCESS);
     }
 
+    // The test's own key, with everything below it; nothing when the test made none.
     void DeleteKey(HKEY root, REGSAM view) {
-        HKEY opened = nullptr;
-        if (RegOpenKeyExW(root, L"Software", 0, KEY_ALL_ACCESS | view, &opened) != ERROR_SUCCESS) {
-            return;
-        }
-        RegistryKey software(opened);
-        std::wstring name = scratchKey_.substr(scratchKey_.find(L'\\') + 1);
-        // Windows Vista and later; the headers of the program's oldest Windows hide it.
-        using DeleteTree = LONG(WINAPI*)(HKEY, LPCWSTR);
-        FARPROC found = GetProcAddress(GetModuleHandleW(L"advapi32.dll"), "RegDeleteTreeW");
-        ASSERT_NE(found, nullptr);
-        reinterpret_cast<DeleteTree>(reinterpret_cast<void (*)()>(found))(software.Get(),
-                                                                          name.c_str());
+        static_cast<void>(winetest::DeleteKeyTree(root, scratchKey_, view));
     }
 
     void StartRunLockHolder(std::uint32_t milliseconds, bool givesBack) {

@@ -75,7 +75,8 @@ namespace {
 
 std::wstring DecimalSeparator() {
     wchar_t separator[8] = {};
-    GetLocaleInfoEx(LOCALE_NAME_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
+    // GetLocaleInfoEx, which names the locale, came with Windows Vista.
+    GetLocaleInfoW(LOCALE_USER_DEFAULT, LOCALE_SDECIMAL, separator, 8);
     return separator;
 }
 

@@ -1,5 +1,8 @@
 #include "ActScenarioTest.h"
 
+#include "tools/ActKeys.h"
+#include "tools/BundleFolder.h"
+
 namespace winetest {
 
 namespace {
@@ -9,15 +12,15 @@ const std::wstring kDatabaseKey = L"HKEY_CURRENT_USER\\Software\\Symantec\\ACT!\
 }  // namespace
 
 std::wstring StandinExe() {
-    return BuiltFile(QH_WINE_STANDIN_EXE);
+    return BundleFile(L"qh_actstandin.exe");
 }
 
 std::wstring DriverExe() {
-    return BuiltFile(QH_WINE_DRIVER_EXE);
+    return BundleFile(L"qh_actdriver.exe");
 }
 
 std::wstring HandOverExe() {
-    return BuiltFile(QH_WINE_HANDOVER_EXE);
+    return BundleFile(L"qh_handover.exe");
 }
 
 std::wstring Quoted(const std::wstring& text) {
@@ -40,7 +43,11 @@ std::vector<std::wstring> Joined(std::initializer_list<std::vector<std::wstring>
 
 void ActScenarioTest::SetUp() {
     ScenarioTest::SetUp();
-    ClearActSettings();
+    // The test program checked this at its start; the check stands here too, as it guards what
+    // the test deletes.
+    std::vector<std::wstring> foreign = ForeignActKeys();
+    ASSERT_TRUE(foreign.empty()) << ActKeysRefusal(foreign);
+    ASSERT_TRUE(ResetActSettings()) << "cannot make ACT!'s settings keys";
     db_ = MakeFile(L"K.dbf");
     contact_ = MakeFile(L"L.cly");
     group_ = MakeFile(L"G.gly");
@@ -52,23 +59,8 @@ void ActScenarioTest::TearDown() {
         EXPECT_TRUE(act_->Stop()) << "the stand-in did not end when asked";
     }
     act_.reset();
-    ClearActSettings();
+    DeleteActSettings();
     ScenarioTest::TearDown();
-}
-
-// Directly, not through reg.exe: it runs twice in every test and checks nothing.
-void ActScenarioTest::ClearActSettings() {
-    LSTATUS user = RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\Symantec");
-    EXPECT_TRUE(user == ERROR_SUCCESS || user == ERROR_FILE_NOT_FOUND) << user;
-    for (REGSAM view : {KEY_WOW64_32KEY, KEY_WOW64_64KEY}) {
-        HKEY software = nullptr;
-        ASSERT_EQ(
-            RegOpenKeyExW(HKEY_LOCAL_MACHINE, L"SOFTWARE", 0, KEY_ALL_ACCESS | view, &software),
-            ERROR_SUCCESS);
-        LSTATUS machine = RegDeleteTreeW(software, L"Symantec");
-        RegCloseKey(software);
-        EXPECT_TRUE(machine == ERROR_SUCCESS || machine == ERROR_FILE_NOT_FOUND) << machine;
-    }
 }
 
 void ActScenarioTest::InstallAct(const std::wstring& setup) {

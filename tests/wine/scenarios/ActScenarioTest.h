@@ -1,7 +1,8 @@
 // Fixture of the scenarios with ACT!: the stand-in ACT! 6 (qh_actstandin.exe, installed as
-// ACT.EXE in the test's folder "ACT"), ACT!'s registry settings in the prefix cleared before and
-// after each test (in both views of HKLM\SOFTWARE), and the three files of a command line
-// (K.dbf, L.cly, G.gly).
+// ACT.EXE in the test's folder "ACT"), ACT!'s registry settings made anew (empty, marked as the
+// tests') before each test and deleted after it (in HKCU and both views of HKLM\SOFTWARE), and
+// the three files of a command line (K.dbf, L.cly, G.gly). A test refuses to start where ACT!'s
+// keys are not the tests' own (tools/ActKeys.h).
 #pragma once
 
 #include <map>
@@ -51,7 +52,6 @@ class ActScenarioTest : public ScenarioTest {
     std::wstring group_;
 
   private:
-    void ClearActSettings();
     std::unique_ptr<StandinAct> act_;
 };
 

@@ -4,6 +4,7 @@
 
 #include <filesystem>
 
+#include "tools/BundleFolder.h"
 #include "tools/TimeFactor.h"
 
 namespace winetest {
@@ -11,14 +12,6 @@ namespace winetest {
 namespace {
 
 constexpr wchar_t kWaitVariable[] = L"QUENDELHOF_WAIT";
-
-std::wstring Widen(const char* text) {
-    int needed = MultiByteToWideChar(CP_UTF8, 0, text, -1, nullptr, 0);
-    std::wstring result(static_cast<std::size_t>(needed > 0 ? needed : 1), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, text, -1, result.data(), needed);
-    result.resize(result.size() - 1);
-    return result;
-}
 
 // A stand-in ACT! that a broken-off test left behind would make every later test see ACT!
 // running: it is asked to end (it revokes its classes then) before a test starts.
@@ -34,7 +27,7 @@ void CloseLeftoverActWindows() {
     ADD_FAILURE() << "a stand-in ACT! of an earlier test does not end";
 }
 
-// A Linux path as Wine's drive Z: shows it.
+// A Linux path as Wine's drive Z: shows it (a path given to the tests under Wine).
 std::wstring ThroughDriveZ(const std::wstring& linuxPath) {
     std::wstring path = L"Z:" + linuxPath;
     for (wchar_t& c : path) {
@@ -47,24 +40,20 @@ std::wstring ThroughDriveZ(const std::wstring& linuxPath) {
 
 }  // namespace
 
-std::wstring BuiltFile(const char* linuxPath) {
-    return ThroughDriveZ(Widen(linuxPath));
-}
-
 std::wstring QuendelhofExe() {
-    // A packaged program can take the place of the built one: its Linux path, or a Windows
-    // path, in this environment variable.
+    // A packaged program can take the place of the bundle's: its Windows path, or under Wine
+    // its Linux path, in this environment variable.
     wchar_t chosen[MAX_PATH * 2] = {};
     DWORD length = GetEnvironmentVariableW(L"QH_WINE_QUENDELHOF_EXE", chosen, MAX_PATH * 2);
     if (length > 0 && length < MAX_PATH * 2) {
         std::wstring path(chosen, length);
-        return path[0] == L'/' ? ThroughDriveZ(path) : path;
+        return path[0] == L'/' && RunsUnderWine() ? ThroughDriveZ(path) : path;
     }
-    return BuiltFile(QH_WINE_QUENDELHOF_EXE);
+    return BundleFile(L"Quendelhof.exe");
 }
 
 std::wstring ShowBoxExe() {
-    return BuiltFile(QH_WINE_SHOWBOX_EXE);
+    return BundleFile(L"qh_showbox.exe");
 }
 
 void ScenarioTest::SetUp() {

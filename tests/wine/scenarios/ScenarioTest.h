@@ -62,10 +62,9 @@ class ScenarioTest : public ::testing::Test {
     std::function<void(const BoxRecord&)> beforePress_;
 };
 
-// The Windows path of a file the build made (its Linux path, seen through drive Z:).
-std::wstring BuiltFile(const char* linuxPath);
-// The program under test: the one the build made, or the one the environment variable
-// QH_WINE_QUENDELHOF_EXE names (a Linux or a Windows path), such as an unpacked release.
+// The program under test: the bundle's Quendelhof.exe, or the one the environment variable
+// QH_WINE_QUENDELHOF_EXE names (a Windows path, or under Wine a Linux one), such as an unpacked
+// release.
 std::wstring QuendelhofExe();
 std::wstring ShowBoxExe();
 

@@ -1,6 +1,7 @@
 // The protections the real program sets up before anything else runs: a fault of its own code
 // ends the run with exit code 2, without a crash dialog, a debugger or a hang; and a library
-// planted beside the program is not loaded in place of the system's.
+// planted beside the program is not loaded in place of the system's. And the tests' own: they
+// stop before they touch the keys of a real ACT! installation.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -8,12 +9,16 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "standin/StandinIds.h"
+#include "tools/ActKeys.h"
+#include "tools/BundleFolder.h"
+#include "tools/Handles.h"
 
 namespace winetest {
 namespace {
 
 std::wstring PlantedLibrary() {
-    return BuiltFile(QH_WINE_PLANTED_DLL);
+    return BundleFile(L"qh_planted.dll");
 }
 
 bool Exists(const std::wstring& path) {
@@ -22,20 +27,32 @@ bool Exists(const std::wstring& path) {
 
 // Wine's setting that makes these programs take a library of this name from their own folder
 // first, as Windows does for every library that is not a known DLL; Wine otherwise prefers its
-// own. Set for the lifetime of the object.
+// own. Set for the lifetime of the object, under Wine only: Windows needs no such setting.
 class NativeLibraryFirst {
   public:
     NativeLibraryFirst(std::vector<std::wstring> programs, std::wstring library)
-        : programs_(std::move(programs)), library_(std::move(library)) {
+        : programs_(RunsUnderWine() ? std::move(programs) : std::vector<std::wstring>()),
+          library_(std::move(library)) {
         for (const std::wstring& program : programs_) {
+            HKEY created = nullptr;
+            if (RegCreateKeyExW(HKEY_CURRENT_USER, Key(program).c_str(), 0, nullptr, 0,
+                                KEY_SET_VALUE, nullptr, &created, nullptr) != ERROR_SUCCESS) {
+                continue;
+            }
+            RegistryKey key(created);
             const wchar_t order[] = L"native,builtin";
-            RegSetKeyValueW(HKEY_CURRENT_USER, Key(program).c_str(), library_.c_str(), REG_SZ,
-                            order, sizeof(order));
+            RegSetValueExW(key.Get(), library_.c_str(), 0, REG_SZ,
+                           reinterpret_cast<const BYTE*>(order), sizeof(order));
         }
     }
     ~NativeLibraryFirst() {
         for (const std::wstring& program : programs_) {
-            RegDeleteKeyValueW(HKEY_CURRENT_USER, Key(program).c_str(), library_.c_str());
+            HKEY opened = nullptr;
+            if (RegOpenKeyExW(HKEY_CURRENT_USER, Key(program).c_str(), 0, KEY_SET_VALUE, &opened) ==
+                ERROR_SUCCESS) {
+                RegistryKey key(opened);
+                RegDeleteValueW(key.Get(), library_.c_str());
+            }
         }
     }
     NativeLibraryFirst(const NativeLibraryFirst&) = delete;
@@ -80,6 +97,41 @@ TEST_F(SchutzScenario, ALibraryPlantedBesideTheProgramIsNotLoaded) {
     std::wstring program = CopyProgramTo(L"Downloads");
     ExpectRun(RunRaw(program, Quoted(program), {Button::Ok}), kErledigt, {Informationen()});
     EXPECT_FALSE(Exists(marker)) << "the program loaded the library beside it";
+}
+
+TEST_F(SchutzScenario, ActKeysNotMadeByTheTestsStopTheTestsAndStayUntouched) {
+    if (ThrowawayMachine()) {
+        GTEST_SKIP() << "QH_TESTS_THROWAWAY_MACHINE=1 lets the tests take any ACT! keys";
+    }
+    // ACT!'s settings as a real installation leaves them: without the tests' mark.
+    HKEY opened = nullptr;
+    ASSERT_EQ(
+        RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Symantec\\ACT!", 0, KEY_SET_VALUE, &opened),
+        ERROR_SUCCESS);
+    RegistryKey settings(opened);
+    struct MarkedAgain {
+        HKEY key;
+        ~MarkedAgain() { MarkAsMadeByTests(key); }  // so that the tests after this one run
+    } markedAgainAtTheEnd{settings.Get()};
+    ASSERT_EQ(RegDeleteValueW(settings.Get(), standin::kMadeByTestsValue), ERROR_SUCCESS);
+    SetCurrentLayouts(L"C:\\ACT\\Eigenes.cly", L"");
+    const std::map<std::wstring, std::wstring> layouts = {
+        {L"CurrentContactLayout", L"C:\\ACT\\Eigenes.cly"}};
+    const std::wstring layoutKey = L"HKEY_CURRENT_USER\\Software\\Symantec\\ACT!\\Layout";
+    ASSERT_EQ(RegExportStrings(layoutKey), layouts);
+
+    // The runner refuses, and so does the scenario program, before any of its tests runs.
+    const int kRefused = 2;
+    std::wstring runner = BundleFile(L"qh_testrunner.exe");
+    ExpectRun(RunRaw(runner, Quoted(runner) + L" --check-act-keys"), kRefused, {});
+    std::wstring scenarios = BundleFile(L"quendelhof_wine_tests.exe");
+    ExpectRun(RunRaw(scenarios, Quoted(scenarios) + L" --gtest_filter=WechselScenario.*"), kRefused,
+              {});
+    EXPECT_EQ(RegExportStrings(layoutKey), layouts) << "ACT!'s settings were touched";
+
+    // Marked, the same keys are the tests' own.
+    ASSERT_EQ(MarkAsMadeByTests(settings.Get()), ERROR_SUCCESS);
+    ExpectRun(RunRaw(runner, Quoted(runner) + L" --check-act-keys"), 0, {});
 }
 
 }  // namespace

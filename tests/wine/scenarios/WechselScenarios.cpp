@@ -275,8 +275,11 @@ TEST_F(WechselScenario, ProgIdOnlyInThe32BitViewIsFound) {
         }
     } removesBothAtTheEnd;  // the stand-in registers it again when it next starts
     Reg(L"delete \"" + ProgIdKey() + L"\" /f", RegView::Bits64);  // where it stands shared
+    // Marked as the tests' own, as the stand-in marks its registration.
     ASSERT_TRUE(RegImport(L"Windows Registry Editor Version 5.00\r\n\r\n[" + ProgIdKey() +
-                              L"\\CLSID]\r\n@=\"" + standin::kApplicationClsidText + L"\"\r\n",
+                              L"]\r\n\"" + standin::kMadeByTestsValue + L"\"=\"1\"\r\n\r\n[" +
+                              ProgIdKey() + L"\\CLSID]\r\n@=\"" + standin::kApplicationClsidText +
+                              L"\"\r\n",
                           RegView::Bits32));
     ASSERT_EQ(RegExportStrings(ProgIdKey() + L"\\CLSID", RegView::Bits64), std::nullopt);
     ASSERT_EQ(RegExportStrings(ProgIdKey() + L"\\CLSID", RegView::Bits32), ProgIdClass());

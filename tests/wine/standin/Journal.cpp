@@ -5,22 +5,32 @@
 #include <vector>
 
 #include "platform/Utf8.h"
+#include "platform/win32/Handles.h"
 
 namespace standin {
 
 namespace {
 
+// A string value of ACT!'s database settings, quoted, or "none" (RegGetValue, which would
+// do the same, came with Windows Vista).
 platform::Text LayoutSetting(const wchar_t* name) {
-    DWORD size = 0;
-    const wchar_t* key = L"Software\\Symantec\\ACT!\\Database";
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &size) !=
-        ERROR_SUCCESS) {
+    HKEY opened = nullptr;
+    if (RegOpenKeyExW(HKEY_CURRENT_USER, L"Software\\Symantec\\ACT!\\Database", 0, KEY_QUERY_VALUE,
+                      &opened) != ERROR_SUCCESS) {
         return L"none";
     }
+    platform::win32::RegistryKeyHandle key(opened);
+    DWORD type = 0;
+    DWORD size = 0;
+    if (RegQueryValueExW(key.Get(), name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
+        return L"none";
+    }
+    // Room for a terminating null that the stored value may lack.
     std::vector<wchar_t> buffer(size / sizeof(wchar_t) + 1, L'\0');
-    size = static_cast<DWORD>(buffer.size() * sizeof(wchar_t));
-    if (RegGetValueW(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, buffer.data(), &size) !=
-        ERROR_SUCCESS) {
+    if (RegQueryValueExW(key.Get(), name, nullptr, &type, reinterpret_cast<BYTE*>(buffer.data()),
+                         &size) != ERROR_SUCCESS ||
+        type != REG_SZ) {
         return L"none";
     }
     return L"\"" + platform::Text(buffer.data()) + L"\"";

@@ -20,6 +20,10 @@ inline constexpr CLSID kStatusClsid = {
 inline constexpr wchar_t kStatusClsidText[] = L"{91259728-BF5D-45DD-98A2-8DFC6113999E}";
 inline constexpr wchar_t kStatusProgId[] = L"Quendelhof.TestStatus";
 
+// The value that marks a registry key as made by the tests (the stand-in's registration among
+// them), never by a real installation of ACT!: tools/ActKeys.h.
+inline constexpr wchar_t kMadeByTestsValue[] = L"QuendelhofTestBed";
+
 // Files in the folder of the stand-in's executable.
 inline constexpr wchar_t kSetupFile[] = L"act.ini";         // read at the start (optional)
 inline constexpr wchar_t kJournalFile[] = L"journal.txt";   // UTF-8, one line per entry

@@ -13,6 +13,7 @@ using platform::win32::ClipboardOwnership;
 using platform::win32::GlobalMemory;
 using platform::win32::GlobalMemoryLock;
 using platform::win32::KernelHandle;
+using RegistryKey = platform::win32::RegistryKeyHandle;
 
 inline void DeleteGdiObject(HGDIOBJ object) {
     const platform::win32::LastErrorKept kept;

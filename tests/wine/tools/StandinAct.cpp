@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <sstream>
 
+#include "BundleFolder.h"
 #include "standin/StandinIds.h"
 
 namespace winetest {
@@ -34,10 +35,11 @@ constexpr DWORD kCrashedCleanly = 9;
 
 // A stand-in that ended without revoking its classes has left them registered in Wine, and every
 // later activation would fail: the bed starts its Wine anew before the next test (winebed).
+// Windows revokes a dead server's registrations itself.
 void MarkStaleRegistrations() {
     wchar_t bed[MAX_PATH] = {};
     DWORD length = GetEnvironmentVariableW(L"QH_WINE_BED", bed, MAX_PATH);
-    if (length == 0 || length >= MAX_PATH) {
+    if (!RunsUnderWine() || length == 0 || length >= MAX_PATH) {
         return;
     }
     // The file itself is the mark; it is closed at once.
