@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "ACTFenster.h"
-#include "ACTMeldungstexte.h"
 #include "QuendelhofVersion.h"
 #include "Wartezeiten.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
 #include "platform/Waiting.h"
@@ -16,16 +16,14 @@ namespace actgeduld {
 
 namespace {
 
+using meldungen::Id;
 using platform::Text;
 
-// The exit code of a run that the user ended because ACT! did not answer: that of a failure
-// that nothing handled.
-constexpr int kAbbruch = 2;
-
 const platform::WaitPrompt& AntwortFrage() {
-    static const platform::WaitPrompt frage{QUENDELHOF_PRODUCT_NAME_W,
-                                            actmeldungstext::kACTAntwortetNicht,
-                                            actmeldungstext::kACTHatNichtGeantwortet, kAbbruch};
+    static const platform::WaitPrompt frage{meldungen::Titel(Id::ACTAntwortetNicht),
+                                            meldungen::Wortlaut(Id::ACTAntwortetNicht),
+                                            meldungen::Wortlaut(Id::ACTHatNichtGeantwortet),
+                                            meldungen::Eintrag(Id::ACTHatNichtGeantwortet).ende};
     return frage;
 }
 
@@ -49,20 +47,14 @@ Lage& DieLage() {
     return lage;
 }
 
-// The farewells about ACT! in front of ACT!'s window, which a busy or hung ACT! may keep on top.
-constexpr std::uint32_t kVorn = platform::kMbInFront;
-
 bool WeiterVersuchen() {
-    return platform::ShowMessageBox(actmeldungstext::kACTBeschaeftigt, QUENDELHOF_PRODUCT_NAME_W,
-                                    platform::kMbYesNo | platform::kMbIconExclamation |
-                                        platform::kMbSetForeground) == platform::kIdYes;
+    return meldungen::ZeigeMeldung(Id::ACTBeschaeftigt) == platform::kIdYes;
 }
 
 // Says why the run ends and ends it: nothing of the run happens after this.
-[[noreturn]] void BeendeDenLauf(const Text& abschied) {
-    platform::ShowMessageBox(abschied, QUENDELHOF_PRODUCT_NAME_W,
-                             platform::kMbOk | platform::kMbIconExclamation | kVorn);
-    throw platform::ProcessEnded{kAbbruch};
+[[noreturn]] void BeendeDenLauf(Id abschied) {
+    meldungen::ZeigeMeldung(abschied);
+    throw platform::ProcessEnded{meldungen::Eintrag(abschied).ende};
 }
 
 // Makes the call until ACT! takes it, each attempt watched. A run whose user gives up on a busy
@@ -77,19 +69,19 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
             if (static_cast<std::uint32_t>(platform::TickCount() - beginn) >=
                 zeiten.beschaeftigtMs) {
                 if (!WeiterVersuchen()) {
-                    BeendeDenLauf(actmeldungstext::kACTWeiterhinBeschaeftigt);
+                    BeendeDenLauf(Id::ACTWeiterhinBeschaeftigt);
                 }
                 beginn = platform::TickCount();
                 continue;
             }
         } catch (const platform::ServerGone&) {
             if (actfenster::Vorhanden()) {
-                BeendeDenLauf(actmeldungstext::kACTVerweigertVerbindung);
+                BeendeDenLauf(Id::ACTVerweigertVerbindung);
             }
             if (DieLage().fortGiltAlsNichtGestartet) {
                 throw ACTFort{};
             }
-            BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
+            BeendeDenLauf(Id::ACTNichtErreichbar);
         }
         platform::PauseWithMessages(zeiten.wiederholungMs);
     }
@@ -157,7 +149,7 @@ LetzterAufruf::~LetzterAufruf() {
 }
 
 void BeendeWeilACTFort() {
-    BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
+    BeendeDenLauf(Id::ACTNichtErreichbar);
 }
 
 platform::ObjectRef ErzeugeAnwendung(const Text& progId) {

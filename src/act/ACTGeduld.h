@@ -3,15 +3,15 @@
 //
 // Busy: a call that ACT! rejects (ServerBusy) is made again once per repeat time, with the
 // thread's window messages dispatched in between. When ACT! has refused it for the busy time,
-// the user is asked whether to keep trying (actmeldungstext::kACTBeschaeftigt): Yes gives ACT!
-// another such time, No ends the run with exit code 2 after kACTWeiterhinBeschaeftigt
+// the user is asked whether to keep trying (meldungen::Id::ACTBeschaeftigt): Yes gives ACT!
+// another such time, No ends the run with exit code 2 after ACTWeiterhinBeschaeftigt
 // (platform::ProcessEnded, which only the program's outermost frame catches).
 // Gone: a call that fails because ACT! has ended or cannot be reached (ServerGone) ends the run
-// likewise, after kACTNichtErreichbar; when ACT!'s main window is still there, ACT! runs but
-// refuses the connection, and the run ends after kACTVerweigertVerbindung instead. Errors that
+// likewise, after ACTNichtErreichbar; when ACT!'s main window is still there, ACT! runs but
+// refuses the connection, and the run ends after ACTVerweigertVerbindung instead. Errors that
 // ACT! raises pass on unchanged.
 // Hung: a call that has not returned after the answer time gets the question whether to wait
-// on (kACTAntwortetNicht); No ends the run with exit code 2 after kACTHatNichtGeantwortet
+// on (ACTAntwortetNicht); No ends the run with exit code 2 after ACTHatNichtGeantwortet
 // (platform::WatchedWait). The times are those of wartezeiten, read when the application object
 // is made. The hung question and every farewell come to the front, topmost (kMbInFront); the
 // busy question comes to the foreground without staying on top, so that it does not cover the

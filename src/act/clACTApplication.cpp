@@ -8,10 +8,9 @@
 #include <limits>
 #include <string>
 
-#include "ACTMeldungstexte.h"
-#include "QuendelhofVersion.h"
 #include "act/ACTFenster.h"
 #include "act/ACTGeduld.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
 #include "platform/MessageBox.h"
@@ -37,11 +36,6 @@ constexpr std::int16_t kContactIdField = 1;
 constexpr std::int16_t kGroupNameField = 25;
 constexpr std::size_t kIdWidth = 12;
 constexpr std::int32_t kListReserveLimit = 1 << 21;
-
-std::int32_t Warn(const Text& text, std::uint32_t buttons) {
-    return platform::ShowMessageBox(text, QUENDELHOF_PRODUCT_NAME_W,
-                                    buttons | platform::kMbIconExclamation);
-}
 
 // The form in which ACT! takes a record identifier: padded with blanks to 12 characters. A
 // longer identifier cannot be given to ACT! and is refused with failure 5.
@@ -196,7 +190,7 @@ platform::ObjectRef* clACTApplication::FetchFieldView(const Text& Feldtyp) {
     Text word = platform::LowerCase(Feldtyp);
     bool groups = NamesGroups(word);
     if (!groups && !NamesContacts(word)) {
-        Warn(actmeldungstext::FalscherFeldtyp(Feldtyp), platform::kMbOk);
+        meldungen::ZeigeMeldung(meldungen::Id::FalscherFeldtyp, {Feldtyp});
     }
     if (groups) {
         return GetGroupView() != kFalse ? &objGroupView : nullptr;
@@ -355,7 +349,7 @@ TruthValue clACTApplication::CloseDatenbank() {
         if (ReportsSuccess(number)) {
             return kTrue;
         }
-        Warn(actmeldungstext::CloseDBFehler(ErrorNumberText(number)), platform::kMbOk);
+        meldungen::ZeigeMeldung(meldungen::Id::CloseDBFehler, {ErrorNumberText(number)});
         return kFalse;
     });
 }
@@ -388,7 +382,7 @@ TruthValue clACTApplication::GetViews() {
     }
     objViews = platform::VariantToObject(objACT->Invoke(L"Views", CallKind::MethodOrGet, {}));
     if (objViews == nullptr) {
-        Warn(actmeldungstext::kKeineViews, platform::kMbOk);
+        meldungen::ZeigeMeldung(meldungen::Id::KeineViews);
         return kFalse;
     }
     return kTrue;
@@ -404,7 +398,7 @@ TruthValue clACTApplication::FetchView(platform::ObjectRef& field, Fetch fetch) 
         field = platform::VariantToObject(fetch());
         platform::DoEvents();
         if (field == nullptr) {
-            std::int32_t answer = Warn(actmeldungstext::kKeinView, platform::kMbYesNo);
+            std::int32_t answer = meldungen::ZeigeMeldung(meldungen::Id::KeinView);
             if (answer != platform::kIdYes) {
                 return kFalse;
             }

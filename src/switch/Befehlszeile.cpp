@@ -2,10 +2,9 @@
 #include <vector>
 
 #include "Existenztest.h"
-#include "Meldungstexte.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/TextUtil.h"
 
@@ -13,10 +12,8 @@ namespace modHaupt {
 
 namespace {
 
+using meldungen::Id;
 using platform::Text;
-using Meldungstext = Text (*)(const Text&);
-
-constexpr std::uint32_t kWarnung = platform::kMbOk | platform::kMbIconExclamation;
 
 bool HatEndung(const Text& stueck, const Text& endung) {
     if (stueck.size() <= 4) {
@@ -27,14 +24,13 @@ bool HatEndung(const Text& stueck, const Text& endung) {
 
 // Tests one layout piece; false when the file is missing (after its message). A wrong
 // extension is only warned about.
-bool PruefeLayout(const Text& stueck, Meldungstext fehlt, const Text& endung,
-                  Meldungstext falscheEndung, Text& ziel) {
+bool PruefeLayout(const Text& stueck, Id fehlt, const Text& endung, Id falscheEndung, Text& ziel) {
     if (!DateiExistiert(stueck)) {
-        detail::ZeigeHaltemeldung(fehlt(stueck), kWarnung);
+        detail::ZeigeHaltemeldung(fehlt, {stueck});
         return false;
     }
     if (!HatEndung(stueck, endung)) {
-        platform::ShowMessageBox(falscheEndung(stueck), detail::Programmtitel(), kWarnung);
+        meldungen::ZeigeMeldung(falscheEndung, {stueck});
     }
     ziel = stueck;
     return true;
@@ -53,19 +49,19 @@ platform::TruthValue PruefeBefehlszeile() {
     // An argument of blanks only has no piece at all: it names the empty database path.
     Text datenbank = stuecke.empty() ? Text() : stuecke[0];
     if (!DateiExistiert(datenbank)) {
-        detail::ZeigeHaltemeldung(meldungstext::DatenbankdateiFehlt(datenbank), kWarnung);
+        detail::ZeigeHaltemeldung(Id::DatenbankdateiFehlt, {datenbank});
         return platform::kFalse;
     }
     zustand.strDatenbank = datenbank;
 
     if (stuecke.size() > 1 && !stuecke[1].empty() &&
-        !PruefeLayout(stuecke[1], meldungstext::KontaktlayoutdateiFehlt, L".cly",
-                      meldungstext::KeineKontaktlayoutdatei, zustand.strKontaktlayout)) {
+        !PruefeLayout(stuecke[1], Id::KontaktlayoutdateiFehlt, L".cly", Id::KeineKontaktlayoutdatei,
+                      zustand.strKontaktlayout)) {
         return platform::kFalse;
     }
     if (stuecke.size() > 2 && !stuecke[2].empty() &&
-        !PruefeLayout(stuecke[2], meldungstext::GruppenlayoutdateiFehlt, L".gly",
-                      meldungstext::KeineGruppenlayoutdatei, zustand.strGruppenlayout)) {
+        !PruefeLayout(stuecke[2], Id::GruppenlayoutdateiFehlt, L".gly", Id::KeineGruppenlayoutdatei,
+                      zustand.strGruppenlayout)) {
         return platform::kFalse;
     }
     return platform::kTrue;

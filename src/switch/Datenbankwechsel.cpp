@@ -1,10 +1,10 @@
 #include <memory>
 
 #include "Existenztest.h"
-#include "Meldungstexte.h"
 #include "act/ACTGeduld.h"
 #include "act/Wartezeiten.h"
 #include "act/clACTApplication.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
 #include "platform/Failure.h"
@@ -46,22 +46,18 @@ void WechsleImLaufendenACT(clACTApplication& objACT) {
     Laufzustand& zustand = detail::Zustand();
     Text strVersion = platform::TrimBlanks(objACT.ACTVersion());
     if (strVersion.empty() || strVersion[0] != L'6') {
-        detail::ZeigeHaltemeldung(meldungstext::kNurMitACT6,
-                                  platform::kMbOk | platform::kMbIconInformation);
+        detail::ZeigeHaltemeldung(meldungen::Id::NurMitACT6);
         return;
     }
     if (platform::LowerCase(objACT.ACTDatenbank()) == platform::LowerCase(zustand.strDatenbank)) {
-        if (platform::ShowMessageBox(meldungstext::DatenbankBereitsGeoeffnet(zustand.strDatenbank),
-                                     detail::Programmtitel(),
-                                     platform::kMbYesNo | platform::kMbIconQuestion) !=
-            platform::kIdYes) {
-            zustand.eLaufergebnis = Laufergebnis::Angehalten;
+        constexpr meldungen::Id kFrage = meldungen::Id::DatenbankBereitsGeoeffnet;
+        if (meldungen::ZeigeMeldung(kFrage, {zustand.strDatenbank}) != platform::kIdYes) {
+            zustand.eLaufergebnis = static_cast<Laufergebnis>(meldungen::Eintrag(kFrage).ende);
             return;
         }
     }
     if (!objACT.ACTDatenbank().empty() && objACT.CloseDatenbank() == platform::kFalse) {
-        detail::ZeigeHaltemeldung(meldungstext::kDatenbankNichtGeschlossen,
-                                  platform::kMbOk | platform::kMbIconExclamation);
+        detail::ZeigeHaltemeldung(meldungen::Id::DatenbankNichtGeschlossen);
         return;
     }
     // ACT! was found running: if it has gone since (closed while the question was open, or
@@ -105,7 +101,7 @@ void StarteACT() {
                                  platform::kHkeyLocalMachine, kInstallKey, L"InstallDir")) +
                              L"\\ACT.EXE";
     if (!DateiExistiert(zustand.strACTProgramm)) {
-        detail::ZeigeHaltemeldung(meldungstext::kAnwendungNichtGefunden, platform::kMbOk);
+        detail::ZeigeHaltemeldung(meldungen::Id::AnwendungNichtGefunden);
         return;
     }
     SchreibeLayouts();

@@ -1,16 +1,14 @@
 #include <memory>
 #include <optional>
 #include <string>
-#include <vector>
 
-#include "Meldungstexte.h"
 #include "act/ACTGeduld.h"
 #include "act/clACTApplication.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
 #include "modKurznameVon.h"
 #include "platform/Clipboard.h"
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "winservices/modRegistry.h"
 
@@ -58,12 +56,10 @@ Text BildeBeispiel(const Text& strDatenbank, const Text& strKontakt, const Text&
     return beispiel;
 }
 
-Text VerbindeZeilen(const std::vector<Text>& zeilen) {
-    Text text;
-    for (std::size_t i = 0; i < zeilen.size(); ++i) {
-        text += (i > 0 ? L"\r\n" : L"") + zeilen[i];
-    }
-    return text;
+// The version as major.minor.revision.
+Text Versionsnummer(const platform::ProgramVersion& version) {
+    return std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) + L"." +
+           std::to_wstring(version.revision);
 }
 
 }  // namespace
@@ -71,16 +67,12 @@ Text VerbindeZeilen(const std::vector<Text>& zeilen) {
 void ZeigeInformationen() {
     Laufzustand& zustand = detail::Zustand();
     platform::ProgramVersion version = platform::GetProgramVersion();
-    std::vector<Text> zeilen = {
-        meldungstext::Versionszeile(version), L"", meldungstext::kAufruf, L"",
-        meldungstext::kKeineLeerzeichen,      L""};
-
     zustand.objACTApplication = std::make_shared<clACTApplication>();
     Text strKontakt = LiesLayout(L"CurrentContactLayout");
     Text strGruppe = LiesLayout(L"CurrentGroupLayout");
 
     Text beispiel;
-    Text copyright = meldungstext::Copyright(version.productName);
+    Text beispielTeil;
     // Asked once whether there is a database, and once more for its path; ACT! gone before
     // either answer leaves no example.
     std::optional<Text> strDatenbank;
@@ -89,18 +81,13 @@ void ZeigeInformationen() {
     }
     if (strDatenbank) {
         beispiel = BildeBeispiel(*strDatenbank, strKontakt, strGruppe);
-        zeilen.insert(zeilen.end(),
-                      {meldungstext::kBeispielKopf, beispiel, L"", meldungstext::kBeispielHerkunft,
-                       meldungstext::kBeispielZwischenablage, L"", copyright});
-    } else {
-        zeilen.insert(zeilen.end(), {L"", L"", copyright});
+        beispielTeil = meldungen::Wortlaut(meldungen::Id::Beispiel, {beispiel});
     }
 
     // The message is shown whether the clipboard could be had or not.
     static_cast<void>(platform::PutTextOnClipboard(beispiel));
-    platform::ShowMessageBox(VerbindeZeilen(zeilen),
-                             meldungstext::InformationenTitel(version.productName),
-                             platform::kMbOk | platform::kMbIconInformation);
+    meldungen::ZeigeMeldung(meldungen::Id::Informationen,
+                            {version.productName, Versionsnummer(version), beispielTeil});
 }
 
 }  // namespace modHaupt

@@ -1,17 +1,18 @@
 #include "Laufsperre.h"
 
-#include "Meldungstexte.h"
-#include "QuendelhofVersion.h"
 #include "act/Wartezeiten.h"
+#include "meldungen/Meldungen.h"
 #include "modHaupt.h"
 #include "platform/Waiting.h"
 
 namespace modHaupt {
 
 Laufsperre::Laufsperre() {
+    using meldungen::Id;
     platform::TakeRunLock(
-        {QUENDELHOF_PRODUCT_NAME_W, meldungstext::kAndererLaufWartet,
-         meldungstext::kAndererLaufNichtBeendet, static_cast<int>(Laufergebnis::Fehler)},
+        {meldungen::Titel(Id::AndererLaufWartet), meldungen::Wortlaut(Id::AndererLaufWartet),
+         meldungen::Wortlaut(Id::AndererLaufNichtBeendet),
+         meldungen::Eintrag(Id::AndererLaufNichtBeendet).ende},
         wartezeiten::Aktuell().antwortMs);
 }
 

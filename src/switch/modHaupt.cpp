@@ -3,9 +3,9 @@
 #include "Laufsperre.h"
 #include "QuendelhofVersion.h"
 #include "act/clACTApplication.h"
+#include "meldungen/ZeigeMeldung.h"
 #include "modHauptZustand.h"
 #include "platform/Failure.h"
-#include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/ScopeGuard.h"
 #include "platform/Waiting.h"
@@ -25,9 +25,9 @@ platform::Text Programmtitel() {
     return QUENDELHOF_PRODUCT_NAME_W;
 }
 
-void ZeigeHaltemeldung(const platform::Text& text, std::uint32_t style) {
-    Zustand().eLaufergebnis = Laufergebnis::Angehalten;
-    platform::ShowMessageBox(text, Programmtitel(), style);
+void ZeigeHaltemeldung(meldungen::Id id, std::initializer_list<platform::Text> werte) {
+    Zustand().eLaufergebnis = static_cast<Laufergebnis>(meldungen::Eintrag(id).ende);
+    meldungen::ZeigeMeldung(id, werte);
 }
 
 }  // namespace detail

@@ -1,6 +1,9 @@
 // The module variables of modHaupt, shared by its procedures.
 #pragma once
 
+#include <initializer_list>
+
+#include "meldungen/Meldungen.h"
 #include "modHaupt.h"
 
 namespace modHaupt::detail {
@@ -10,7 +13,7 @@ Laufzustand& Zustand();
 // The title of the program's own message boxes.
 platform::Text Programmtitel();
 
-// Shows a message of the program and notes that it stopped the run.
-void ZeigeHaltemeldung(const platform::Text& text, std::uint32_t style);
+// Shows a message of the program and notes the end of the run that it stands for.
+void ZeigeHaltemeldung(meldungen::Id id, std::initializer_list<platform::Text> werte = {});
 
 }  // namespace modHaupt::detail

@@ -2,17 +2,14 @@
 
 #include <string>
 
-#include "platform/MessageBox.h"
+#include "meldungen/ZeigeMeldung.h"
 
 namespace winservices {
 
-platform::Text ErrorBoxText(const platform::Text& number, const platform::Text& description) {
-    return L"Error: " + number + L". " + description;
-}
-
 void ShowErrorBox(const platform::Text& procedureName, const platform::Failure& failure) {
-    platform::ShowMessageBox(ErrorBoxText(std::to_wstring(failure.Number()), failure.Description()),
-                             procedureName, platform::kMbOk);
+    meldungen::ZeigeMeldung(
+        meldungen::Id::Fehlerfenster,
+        {procedureName, std::to_wstring(failure.Number()), failure.Description()});
 }
 
 }  // namespace winservices

@@ -1,7 +1,8 @@
-// The user's guide quotes every message that Quendelhof.exe can show, word for word: each text
-// of the program, with placeholders where a run fills in a path, a number or a description,
-// must stand in LIESMICH.txt as whole lines (indentation aside), and each title of a box as
-// Titel "<title>".
+// The user's guide quotes every message that Quendelhof.exe can show, word for word: the test
+// walks the program's whole message list. Each text, with the placeholders where a run fills in
+// a path, a number or a description, must stand in LIESMICH.txt as whole lines (indentation
+// aside); a line that is only a placeholder stands for lines the guide shows by example, and
+// the lines on either side of it stand whole on their own. Each title stands as Titel "<title>".
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -11,61 +12,36 @@
 #include <vector>
 
 #include "QuendelhofVersion.h"
-#include "act/ACTMeldungstexte.h"
+#include "meldungen/Meldungen.h"
 #include "platform/Utf8.h"
-#include "switch/Meldungstexte.h"
-#include "winservices/ErrorBox.h"
 
 namespace {
 
+using meldungen::Meldung;
 using platform::Text;
 
-const Text kPfad = L"<Pfad>";
-const Text kNummer = L"<Nummer>";
-const Text kBeschreibung = L"<Beschreibung>";
+// What the build fills into the guide; every other placeholder stands in it as it is.
+Text GuideValue(const wchar_t* platzhalter) {
+    const Text name = platzhalter;
+    if (name == L"<Produkt>") {
+        return QUENDELHOF_PRODUCT_NAME_W;
+    }
+    return name == L"<Version>" ? Text(QUENDELHOF_VERSION_W) : name;
+}
 
-struct Meldung {
-    std::string name;
-    Text text;
-    bool titel = false;
-};
+Text AsInTheGuide(const Meldung& meldung, bool titel) {
+    std::vector<Text> werte;
+    for (const wchar_t* platzhalter : meldung.platzhalter) {
+        werte.push_back(platzhalter != nullptr ? GuideValue(platzhalter) : Text());
+    }
+    auto fill = titel ? meldungen::Titel : meldungen::Wortlaut;
+    return fill(meldung.id, {werte[0], werte[1], werte[2]});
+}
 
-// Every message of the program. A new message of the program gets a line here (and its text in
-// packaging/LIESMICH.txt.in).
-std::vector<Meldung> MeldungenDesProgramms() {
-    namespace mt = modHaupt::meldungstext;
-    const Text produkt = QUENDELHOF_PRODUCT_NAME_W;
-    const platform::ProgramVersion version{QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR,
-                                           QUENDELHOF_VERSION_REVISION, produkt};
-    return {
-        {"information box: title", mt::InformationenTitel(produkt), true},
-        {"information box: version", mt::Versionszeile(version)},
-        {"information box: usage", mt::kAufruf},
-        {"information box: no blanks", mt::kKeineLeerzeichen},
-        {"information box: example", mt::kBeispielKopf},
-        {"information box: example's source", mt::kBeispielHerkunft},
-        {"information box: clipboard", mt::kBeispielZwischenablage},
-        {"information box: copyright", mt::Copyright(produkt)},
-        {"database file missing", mt::DatenbankdateiFehlt(kPfad)},
-        {"contact layout missing", mt::KontaktlayoutdateiFehlt(kPfad)},
-        {"no contact layout", mt::KeineKontaktlayoutdatei(kPfad)},
-        {"group layout missing", mt::GruppenlayoutdateiFehlt(kPfad)},
-        {"no group layout", mt::KeineGruppenlayoutdatei(kPfad)},
-        {"only with ACT! 6", mt::kNurMitACT6},
-        {"database open already", mt::DatenbankBereitsGeoeffnet(kPfad)},
-        {"ACT!'s CloseDB failed", actmeldungstext::CloseDBFehler(kNummer)},
-        {"database not closed", mt::kDatenbankNichtGeschlossen},
-        {"ACT! not found", mt::kAnwendungNichtGefunden},
-        {"ACT! busy", actmeldungstext::kACTBeschaeftigt},
-        {"ACT! does not answer", actmeldungstext::kACTAntwortetNicht},
-        {"ACT! did not answer", actmeldungstext::kACTHatNichtGeantwortet},
-        {"ACT! still busy", actmeldungstext::kACTWeiterhinBeschaeftigt},
-        {"ACT! gone", actmeldungstext::kACTNichtErreichbar},
-        {"ACT! refuses the connection", actmeldungstext::kACTVerweigertVerbindung},
-        {"another run", mt::kAndererLaufWartet},
-        {"another run not ended", mt::kAndererLaufNichtBeendet},
-        {"error box", winservices::ErrorBoxText(kNummer, kBeschreibung)},
-    };
+bool IsPlaceholder(const Meldung& meldung, const Text& line) {
+    return std::any_of(
+        meldung.platzhalter.begin(), meldung.platzhalter.end(),
+        [&](const wchar_t* platzhalter) { return platzhalter != nullptr && line == platzhalter; });
 }
 
 Text Trimmed(const Text& line) {
@@ -105,20 +81,38 @@ Text GuideText() {
     return platform::FromUtf8(bytes.str());
 }
 
+// The lines of a text between those that are only a placeholder.
+std::vector<std::vector<Text>> Blocks(const Meldung& meldung, const std::vector<Text>& lines) {
+    std::vector<std::vector<Text>> blocks(1);
+    for (const Text& line : lines) {
+        if (IsPlaceholder(meldung, line)) {
+            blocks.emplace_back();
+        } else {
+            blocks.back().push_back(line);
+        }
+    }
+    return blocks;
+}
+
 TEST(LiesmichTest, QuotesEveryMessageOfTheProgramWordForWord) {
     Text text = GuideText();
     std::vector<Text> guide = TrimmedLines(text, L"\n");
     ASSERT_GT(guide.size(), 100u) << "the guide " << QH_LIESMICH_TXT << " is missing or short";
-    for (const Meldung& meldung : MeldungenDesProgramms()) {
-        if (meldung.titel) {
-            EXPECT_NE(text.find(L"Titel \"" + meldung.text + L"\""), Text::npos)
-                << "LIESMICH.txt lacks the title \"" << meldung.name << "\" as Titel \""
-                << platform::ToUtf8(meldung.text) << "\"";
-        } else {
-            EXPECT_TRUE(HoldsAsWholeLines(guide, TrimmedLines(meldung.text, L"\r\n")))
-                << "LIESMICH.txt lacks the message \"" << meldung.name
-                << "\"; these lines, word for word:\n"
-                << platform::ToUtf8(meldung.text);
+    for (const Meldung& meldung : meldungen::Alle()) {
+        if (!meldung.vonQuendelhofExe) {
+            continue;
+        }
+        const Text titel = AsInTheGuide(meldung, true);
+        const std::string name = std::to_string(static_cast<std::size_t>(meldung.id));
+        EXPECT_TRUE(IsPlaceholder(meldung, titel) ||
+                    text.find(L"Titel \"" + titel + L"\"") != Text::npos)
+            << "LIESMICH.txt lacks the title of message " << name << " as Titel \""
+            << platform::ToUtf8(titel) << "\"";
+        const Text wortlaut = AsInTheGuide(meldung, false);
+        for (const std::vector<Text>& block : Blocks(meldung, TrimmedLines(wortlaut, L"\r\n"))) {
+            EXPECT_TRUE(HoldsAsWholeLines(guide, block))
+                << "LIESMICH.txt lacks message " << name << "; these lines, word for word:\n"
+                << platform::ToUtf8(wortlaut);
         }
     }
 }

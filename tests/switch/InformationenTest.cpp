@@ -3,6 +3,7 @@
 
 #include "QuendelhofVersion.h"
 #include "WechselTestBasis.h"
+#include "meldungen/Meldungen.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimShortPath.h"
@@ -12,20 +13,11 @@ namespace {
 namespace sim = platform::sim;
 using platform::Text;
 
-const Text kKopf =
-    L"Version: " QUENDELHOF_VERSION_W L"\r\n\r\n"
-    L"Aufruf durch: Quendelhof.exe "
-    L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>\r\n\r\n"
-    L"Es dürfen keine Leerzeichen in den Pfadangaben enthalten sein.\r\n\r\n";
-const Text kCopyright = L"Copyright © 2026 Quendelhof";
-
+// The information box as the build's version and the program's message list make it.
 Text MitBeispiel(const Text& beispiel) {
-    return kKopf + L"Beispiel für die Befehlszeile: \r\n" + beispiel +
-           L"\r\n\r\nDie Daten für diese Befehlszeile wurden aus den aktuellen "
-           L"ACT!-Einstellungen genommen.\r\nDie Befefehlszeile wurde in die Zwischenablage "
-           L"kopiert, so dass sie bei einem neuen Benutzerbefehl in ACT! eingefügt werden "
-           L"kann.\r\n\r\n" +
-           kCopyright;
+    using meldungen::Id;
+    const Text teil = beispiel.empty() ? Text() : meldungen::Wortlaut(Id::Beispiel, {beispiel});
+    return meldungen::Wortlaut(Id::Informationen, {L"Quendelhof", QUENDELHOF_VERSION_W, teil});
 }
 
 class InformationenTest : public testsupport::WechselTestBasis {
@@ -64,7 +56,7 @@ TEST_F(InformationenTest, BothLayoutsGiveTheFullExampleOnScreenAndClipboard) {
         L"\"C:\\Programme\\Quendelhof\\Quendelhof.exe\" C:\\ACT\\Daten\\KUNDEN~1.DBF,"
         L"C:\\ACT\\Layouts\\MEINKO~1.CLY,C:\\ACT\\Layouts\\MEINEG~1.GLY";
     EXPECT_EQ(TheBox().text, MitBeispiel(beispiel));
-    EXPECT_EQ(TheBox().title, L"Informationen über Quendelhof");
+    EXPECT_EQ(TheBox().title, meldungen::Titel(meldungen::Id::Informationen, {L"Quendelhof"}));
     EXPECT_EQ(TheBox().style, platform::kMbOk | platform::kMbIconInformation);
     EXPECT_EQ(sim::Clipboard().text, beispiel);
     EXPECT_EQ(sim::Clipboard().clears, 1);
@@ -108,7 +100,7 @@ TEST_F(InformationenTest, LayoutThatDoesNotExistLeavesItsPieceEmptyButKeepsItsCo
 TEST_F(InformationenTest, WithoutActThereIsNoExampleAndTheClipboardHoldsAnEmptyText) {
     SetLayouts(L"C:\\ACT\\Layouts\\Kontakt.cly", L"C:\\ACT\\Layouts\\Gruppe.gly");
     EXPECT_EQ(Run(L""), 0);
-    EXPECT_EQ(TheBox().text, kKopf + L"\r\n\r\n" + kCopyright);
+    EXPECT_EQ(TheBox().text, MitBeispiel(Text()));
     EXPECT_EQ(sim::Clipboard().text, Text());
     EXPECT_EQ(sim::Clipboard().clears, 1);
     EXPECT_TRUE(Journal().empty());
@@ -117,7 +109,7 @@ TEST_F(InformationenTest, WithoutActThereIsNoExampleAndTheClipboardHoldsAnEmptyT
 TEST_F(InformationenTest, ActWithoutOpenDatabaseGivesNoExample) {
     StartAct(L"");
     Run(L"");
-    EXPECT_EQ(TheBox().text, kKopf + L"\r\n\r\n" + kCopyright);
+    EXPECT_EQ(TheBox().text, MitBeispiel(Text()));
     EXPECT_EQ(Journal(), (Lines{L"create App", L"App.GetOpenDBName()", L"release App"}));
 }
 

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "WechselTestBasis.h"
-#include "act/ACTMeldungstexte.h"
+#include "meldungen/Meldungen.h"
 #include "platform/MessageBox.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimShell.h"
@@ -18,10 +18,8 @@ using platform::Text;
 
 const Text kAlteGruppe = L"C:\\Alt\\Gruppe.gly";
 const Text kAlterKontakt = L"C:\\Alt\\Kontakt.cly";
-const Text kNichtErreichbar =
-    L"ACT! wurde geschlossen oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
-    L"Bitte starten Sie ACT! und rufen Sie den Benutzerbefehl noch einmal auf.";
-const Text kVerweigert = actmeldungstext::kACTVerweigertVerbindung;
+const Text kNichtErreichbar = meldungen::Wortlaut(meldungen::Id::ACTNichtErreichbar);
+const Text kVerweigert = meldungen::Wortlaut(meldungen::Id::ACTVerweigertVerbindung);
 
 class StoerungenTest : public testsupport::WechselTestBasis {
   protected:

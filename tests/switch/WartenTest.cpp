@@ -10,16 +10,15 @@
 
 #include "WechselTestBasis.h"
 #include "act/ACTGeduld.h"
-#include "act/ACTMeldungstexte.h"
 #include "act/Wartezeiten.h"
 #include "act/clACTApplication.h"
+#include "meldungen/Meldungen.h"
 #include "platform/Automation.h"
 #include "platform/MessageBox.h"
 #include "platform/Waiting.h"
 #include "sim/desktop/SimAct.h"
 #include "sim/desktop/SimAutomation.h"
 #include "sim/desktop/SimShell.h"
-#include "switch/Meldungstexte.h"
 
 namespace {
 
@@ -30,18 +29,14 @@ using platform::actmodel::kNever;
 constexpr std::int32_t kJa = platform::kIdYes;
 constexpr std::int32_t kNein = platform::kIdNo;
 
-const Text kBeschaeftigt =
-    L"ACT! ist beschäftigt und nimmt im Moment keine Befehle an.\r\n"
-    L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
-    L"Weiter versuchen?";
-const Text kAntwortetNicht = L"ACT! antwortet nicht.\r\nSoll weiter auf ACT! gewartet werden?";
-const Text kHatNichtGeantwortet = actmeldungstext::kACTHatNichtGeantwortet;
-const Text kAndererLauf =
-    L"Quendelhof wird gerade schon ausgeführt.\r\n"
-    L"Soll gewartet werden, bis der andere Aufruf beendet ist?";
-const Text kAndererLaufNichtBeendet = modHaupt::meldungstext::kAndererLaufNichtBeendet;
-const Text kWeiterhinBeschaeftigt = actmeldungstext::kACTWeiterhinBeschaeftigt;
-const Text kInformationen = L"Informationen über Quendelhof";
+using meldungen::Id;
+const Text kBeschaeftigt = meldungen::Wortlaut(Id::ACTBeschaeftigt);
+const Text kAntwortetNicht = meldungen::Wortlaut(Id::ACTAntwortetNicht);
+const Text kHatNichtGeantwortet = meldungen::Wortlaut(Id::ACTHatNichtGeantwortet);
+const Text kAndererLauf = meldungen::Wortlaut(Id::AndererLaufWartet);
+const Text kAndererLaufNichtBeendet = meldungen::Wortlaut(Id::AndererLaufNichtBeendet);
+const Text kWeiterhinBeschaeftigt = meldungen::Wortlaut(Id::ACTWeiterhinBeschaeftigt);
+const Text kInformationen = meldungen::Titel(Id::Informationen, {L"Quendelhof"});
 
 enum class Vorgang { Wechsel, Ansichtstyp, Fortschritt };
 

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "ActScenarioTest.h"
+#include "Meldungen.h"
 
 namespace winetest {
 namespace {
@@ -109,8 +110,7 @@ TEST_P(ActAntwortScenario, EachOperationTakesTheAnswerByItsRule) {
     std::vector<ExpectedBox> boxes;
     if (!antwort.closeBox.empty()) {
         script.push_back(Button::Ok);
-        boxes.push_back({L"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:" +
-                         antwort.closeBox + L"\r\nDie Datenbank konnte nicht geschlossen werden."});
+        boxes.push_back(Erwartet(meldungen::Id::CloseDBFehler, {antwort.closeBox}));
     }
     RunResult run;
     std::vector<std::wstring> results = Lines(Drive(kOperations, script, run));

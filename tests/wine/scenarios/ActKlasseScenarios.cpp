@@ -11,12 +11,7 @@ namespace winetest {
 namespace {
 
 ExpectedBox KeineVerbindung() {
-    return {
-        L"Eine OLE-Verbindung zu Act! ist nicht möglich.\r\n"
-        L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
-        L"Weiter versuchen ?",
-        BoxIcon::Exclamation,
-        {Button::Yes, Button::No}};
+    return Erwartet(meldungen::Id::KeinView);
 }
 
 using ActKlasseScenario = ActScenarioTest;
@@ -49,7 +44,7 @@ TEST_F(ActKlasseScenario, NoViewCollectionIsReported) {
     StartAct(L"[ACT]\nnothing.views=1\n");
     RunResult run;
     EXPECT_EQ(Drive(L"aktuellerViewTyp", {Button::Ok}, run), L"result -1");
-    ExpectRun(run, 0, {{L"OLE-Verbindung zu ACT! ist nicht möglich.(View)"}});
+    ExpectRun(run, 0, {Erwartet(meldungen::Id::KeineViews)});
 }
 
 TEST_F(ActKlasseScenario, ErrorOfActPassesToTheCaller) {

@@ -8,7 +8,7 @@ namespace winetest {
 namespace {
 
 ExpectedBox DatenbankFehlt(const std::wstring& piece) {
-    return {L"Die ACT!-Datenbankdatei \"" + piece + L"\" wurde nicht gefunden."};
+    return Erwartet(meldungen::Id::DatenbankdateiFehlt, {piece});
 }
 
 class AufrufScenario : public ScenarioTest {
@@ -62,7 +62,7 @@ TEST_F(AufrufScenario, QuotesInTheArgumentAreOrdinaryCharacters) {
     ExpectRun(RunRaw(program, L"\"" + program + L"\" \"K.dbf\"", {Button::Ok}), kAngehalten,
               {DatenbankFehlt(L"\"K.dbf\"")});
     ExpectRun(RunRaw(program, L"\"" + program + L"\" K.dbf,\"L.cly\"", {Button::Ok}), kAngehalten,
-              {{L"Die Kontaktlayoutdatei \"\"L.cly\"\" wurde nicht gefunden."}});
+              {Erwartet(meldungen::Id::KontaktlayoutdateiFehlt, {L"\"L.cly\""})});
 }
 
 }  // namespace

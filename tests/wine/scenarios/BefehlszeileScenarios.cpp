@@ -10,23 +10,21 @@
 namespace winetest {
 namespace {
 
-std::wstring Quoted(const std::wstring& piece) {
-    return L"\"" + piece + L"\"";
-}
+using meldungen::Id;
 ExpectedBox DatenbankFehlt(const std::wstring& piece) {
-    return {L"Die ACT!-Datenbankdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+    return Erwartet(Id::DatenbankdateiFehlt, {piece});
 }
 ExpectedBox KontaktlayoutFehlt(const std::wstring& piece) {
-    return {L"Die Kontaktlayoutdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+    return Erwartet(Id::KontaktlayoutdateiFehlt, {piece});
 }
 ExpectedBox KeineKontaktlayoutdatei(const std::wstring& piece) {
-    return {L"Die Datei " + Quoted(piece) + L" ist keine Kontaktlayoutdatei."};
+    return Erwartet(Id::KeineKontaktlayoutdatei, {piece});
 }
 ExpectedBox GruppenlayoutFehlt(const std::wstring& piece) {
-    return {L"Die Gruppenlayoutdatei " + Quoted(piece) + L" wurde nicht gefunden."};
+    return Erwartet(Id::GruppenlayoutdateiFehlt, {piece});
 }
 ExpectedBox KeineGruppenlayoutdatei(const std::wstring& piece) {
-    return {L"Die Datei " + Quoted(piece) + L" ist keine Gruppenlayoutdatei."};
+    return Erwartet(Id::KeineGruppenlayoutdatei, {piece});
 }
 
 class BefehlszeileScenario : public ScenarioTest {

@@ -1,10 +1,12 @@
-// The boxes of Quendelhof.exe that several scenarios expect, with their exact texts.
+// The boxes of Quendelhof.exe that the scenarios expect, from the program's own message list.
 #pragma once
 
+#include <initializer_list>
 #include <string>
 
 #include "QuendelhofVersion.h"
 #include "ScenarioTest.h"
+#include "meldungen/Meldungen.h"
 
 namespace winetest {
 
@@ -12,44 +14,38 @@ inline constexpr DWORD kErledigt = 0;
 inline constexpr DWORD kAngehalten = 1;
 inline constexpr DWORD kFehler = 2;
 
+// The message with the values filled in, as the program shows it.
+inline ExpectedBox Erwartet(meldungen::Id id, std::initializer_list<std::wstring> werte = {}) {
+    using meldungen::Symbol;
+    const meldungen::Meldung& meldung = meldungen::Eintrag(id);
+    const BoxIcon icon = meldung.symbol == Symbol::Information      ? BoxIcon::Information
+                         : meldung.symbol == Symbol::Frage          ? BoxIcon::Question
+                         : meldung.symbol == Symbol::Ausrufezeichen ? BoxIcon::Exclamation
+                                                                    : BoxIcon::None;
+    std::vector<Button> buttons = {Button::Ok};
+    if (meldung.knoepfe == meldungen::Knoepfe::JaNein) {
+        buttons = {Button::Yes, Button::No};
+    }
+    return {meldungen::Wortlaut(id, werte), icon, buttons, meldungen::Titel(id, werte),
+            meldung.lage == meldungen::Lage::Vorn};
+}
+
 // ACT! is not running and its program file is not where the registry says.
 inline ExpectedBox AnwendungFehlt() {
-    return {L"Die ACT!-Anwendung wurde nicht gefunden.", BoxIcon::None};
+    return Erwartet(meldungen::Id::AnwendungNichtGefunden);
 }
 
 // ACT! has gone in the middle of a run; in front of every window.
 inline ExpectedBox NichtErreichbar() {
-    return {
-        L"ACT! wurde geschlossen oder ist nicht mehr erreichbar. Quendelhof wird beendet.\r\n"
-        L"Bitte starten Sie ACT! und rufen Sie den Benutzerbefehl noch einmal auf.",
-        BoxIcon::Exclamation,
-        {Button::Ok},
-        L"Quendelhof",
-        true};
+    return Erwartet(meldungen::Id::ACTNichtErreichbar);
 }
 
 // The information box; without an example when example is empty.
 inline ExpectedBox Informationen(const std::wstring& example = std::wstring()) {
-    std::wstring text =
-        L"Version: " QUENDELHOF_VERSION_W L"\r\n"
-        L"\r\n"
-        L"Aufruf durch: Quendelhof.exe "
-        L"<ACT!-Datenbankdatei.dbf>,<Kontaktlayoutdatei.cly>,<Gruppenlayoutdatei.gly>\r\n"
-        L"\r\n"
-        L"Es dürfen keine Leerzeichen in den Pfadangaben enthalten sein.\r\n"
-        L"\r\n";
-    if (example.empty()) {
-        text += L"\r\n\r\n";
-    } else {
-        text += L"Beispiel für die Befehlszeile: \r\n" + example +
-                L"\r\n\r\n"
-                L"Die Daten für diese Befehlszeile wurden aus den aktuellen ACT!-Einstellungen "
-                L"genommen.\r\n"
-                L"Die Befefehlszeile wurde in die Zwischenablage kopiert, so dass sie bei einem "
-                L"neuen Benutzerbefehl in ACT! eingefügt werden kann.\r\n\r\n";
-    }
-    text += L"Copyright © 2026 Quendelhof";
-    return {text, BoxIcon::Information, {Button::Ok}, L"Informationen über Quendelhof"};
+    using meldungen::Id;
+    const std::wstring teil =
+        example.empty() ? std::wstring() : meldungen::Wortlaut(Id::Beispiel, {example});
+    return Erwartet(Id::Informationen, {L"Quendelhof", QUENDELHOF_VERSION_W, teil});
 }
 
 }  // namespace winetest

@@ -20,38 +20,10 @@ constexpr DWORD kStandinCrashed = 9;  // the stand-in's exit code after crash.Ob
 const std::wstring kActRunning = L"[ACT]\nversion=6.0\ndatabase=C:\\ACT\\Daten\\Alt.dbf\n";
 
 // The busy question comes to the front without staying on top of ACT!'s dialogs.
-const ExpectedBox kBeschaeftigt = {
-    L"ACT! ist beschäftigt und nimmt im Moment keine Befehle an.\r\n"
-    L"Bitte schließen Sie alle geöffneten Hinweisfenster in ACT!\r\n"
-    L"Weiter versuchen?",
-    BoxIcon::Exclamation,
-    {Button::Yes, Button::No},
-    L"Quendelhof",
-    false};
-const ExpectedBox kWeiterhinBeschaeftigt = {
-    L"ACT! ist weiterhin beschäftigt. Quendelhof wird beendet.\r\n"
-    L"In ACT! ist jetzt möglicherweise keine Datenbank geöffnet.\r\n"
-    L"Bitte schließen Sie alle Hinweisfenster in ACT! und rufen Sie den Benutzerbefehl noch "
-    L"einmal auf.",
-    BoxIcon::Exclamation,
-    {Button::Ok},
-    L"Quendelhof",
-    true};
-const ExpectedBox kAntwortetNicht = {
-    L"ACT! antwortet nicht.\r\nSoll weiter auf ACT! gewartet werden?",
-    BoxIcon::Exclamation,
-    {Button::Yes, Button::No},
-    L"Quendelhof",
-    true};
-const ExpectedBox kHatNichtGeantwortet = {
-    L"ACT! hat nicht geantwortet. Quendelhof wird beendet.\r\n"
-    L"In ACT! ist jetzt möglicherweise keine Datenbank geöffnet.\r\n"
-    L"Bitte warten Sie, bis ACT! wieder reagiert, und rufen Sie den Benutzerbefehl noch einmal "
-    L"auf.",
-    BoxIcon::Exclamation,
-    {Button::Ok},
-    L"Quendelhof",
-    true};
+const ExpectedBox kBeschaeftigt = Erwartet(meldungen::Id::ACTBeschaeftigt);
+const ExpectedBox kWeiterhinBeschaeftigt = Erwartet(meldungen::Id::ACTWeiterhinBeschaeftigt);
+const ExpectedBox kAntwortetNicht = Erwartet(meldungen::Id::ACTAntwortetNicht);
+const ExpectedBox kHatNichtGeantwortet = Erwartet(meldungen::Id::ACTHatNichtGeantwortet);
 const ExpectedBox kNichtErreichbar = NichtErreichbar();
 
 class WartenScenario : public ActScenarioTest {

@@ -65,10 +65,7 @@ TEST_F(WechselScenario, WithoutLayoutsNothingIsWrittenAndTheDatabaseIsOpened) {
 }
 
 ExpectedBox Wiederholen(const std::wstring& db) {
-    return {L"Die ACT!-Datenbank \"" + db +
-                L"\" ist bereits geöffnet.\r\nSoll die Datenbank wiederholt geöffnet werden?",
-            BoxIcon::Question,
-            {Button::Yes, Button::No}};
+    return Erwartet(meldungen::Id::DatenbankBereitsGeoeffnet, {db});
 }
 
 std::wstring UpperCase(std::wstring text) {
@@ -118,9 +115,7 @@ TEST_F(WechselScenario, SameDatabaseOpenAnsweredNoChangesNothing) {
 
 TEST_F(WechselScenario, WrongVersionIsRefused) {
     StartAct(L"[ACT]\nversion=5.1\ndatabase=C:\\ACT\\Alt.dbf\n");
-    ExpectRun(
-        Run(Argument(), {Button::Ok}), kAngehalten,
-        {{L"Bitte verwenden Sie das Programm Quendelhof nur mit ACT! 6", BoxIcon::Information}});
+    ExpectRun(Run(Argument(), {Button::Ok}), kAngehalten, {Erwartet(meldungen::Id::NurMitACT6)});
     StopAct();
     EXPECT_EQ(Act().Journal(),
               Joined({StandinStart(), Connected({L"App.GetVersion(I2 1)"}), {L"stopped"}}));
@@ -130,9 +125,8 @@ TEST_F(WechselScenario, WrongVersionIsRefused) {
 TEST_F(WechselScenario, FailingCloseShowsBothMessagesAndStops) {
     StartAct(L"[ACT]\ndatabase=C:\\ACT\\Alt.dbf\nclosedb.result=-3\n");
     ExpectRun(Run(Argument(), {Button::Ok, Button::Ok}), kAngehalten,
-              {{L"Fehler in Klasse ACTApplication - CloseDB\r\nACT!-Fehlernummer:-3\r\n"
-                L"Die Datenbank konnte nicht geschlossen werden."},
-               {L"Die aktuelle ACT!-Datenbank konnte nicht geschlossen werden."}});
+              {Erwartet(meldungen::Id::CloseDBFehler, {L"-3"}),
+               Erwartet(meldungen::Id::DatenbankNichtGeschlossen)});
     StopAct();
     EXPECT_EQ(Act().Journal(), Joined({StandinStart(),
                                        Connected({L"App.GetVersion(I2 1)"}),
