@@ -18,7 +18,7 @@ namespace sim = platform::sim;
 
 // A running ACT! whose current lookup holds `count` contacts, with the journal off.
 void PrepareAct(std::int64_t count) {
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     platform::actmodel::ActState& state = sim::Act().State();
     state.running = true;
     state.recording = false;
@@ -48,7 +48,7 @@ void GetIdsOfTheCurrentLookupWithProgress(benchmark::State& state) {
     }
     state.SetComplexityN(count);
     state.SetItemsProcessed(state.iterations() * count);
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
 }
 
 BENCHMARK(GetIdsOfTheCurrentLookupWithProgress)

@@ -10,12 +10,12 @@
 #include "sim/world/ActWorld.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    platform::sim::ResetDesktop();
+    platform::sim::TheDesktop() = platform::sim::Desktop();
     std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
     platform::sim::ReadActState(in);
     std::ostringstream first;
     platform::sim::WriteActState(first);
-    platform::sim::ResetDesktop();
+    platform::sim::TheDesktop() = platform::sim::Desktop();
     std::istringstream again(first.str());
     platform::sim::ReadActState(again);
     std::ostringstream second;

@@ -61,6 +61,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
             std::abort();
         }
     }
-    platform::sim::ResetCodePage();
+    platform::sim::SetAnsiCodePage(platform::sim::kDefaultAnsiCodePage);
     return 0;
 }

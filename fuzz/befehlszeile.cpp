@@ -26,7 +26,7 @@ void MakeTree() {
         std::ofstream(root / name) << "x";
     }
     std::filesystem::current_path(root);
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     sim::SetFileAttributes(root / "Daten" / "V.dbf", platform::kFileAttributeHidden);
     sim::MapDrive(L'C', root);
 }
@@ -40,7 +40,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    sim::ResetMessageBoxes();
+    sim::Boxes() = sim::MessageBoxes();
     modHaupt::Zuruecksetzen();
     sim::Program().argumentText =
         sim::FromUtf8(std::string(reinterpret_cast<const char*>(data), size));

@@ -27,7 +27,7 @@ Text SeenCaption(const Text& caption) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     // Windows separated by 0xFF bytes; in each, the class before a 0xFE byte, then the caption;
     // the first byte of each window's bytes tells its visibility.
     std::string bytes(reinterpret_cast<const char*>(data), size);

@@ -11,7 +11,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     namespace sim = platform::sim;
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     if (size < 1) {
         return 0;
     }

@@ -2,43 +2,23 @@
 
 #include <optional>
 
+#include "SimDesktop.h"
 #include "SimText.h"
-#include "SimWaiting.h"
-#include "SimWindows.h"
 #include "platform/TextUtil.h"
 
 namespace platform::sim {
 
 namespace {
 
-// When the shell last started ACT!, on the desktop's clock.
-std::optional<std::uint32_t>& StartedAt() {
-    static std::optional<std::uint32_t> startedAt;
-    return startedAt;
-}
-
 // Whether ACT!'s main window has shown since its start.
 bool WindowShown(const actmodel::ActState& state) {
-    return !StartedAt() ||
-           static_cast<std::int64_t>(static_cast<std::uint32_t>(Clock().now - *StartedAt())) >=
+    const std::optional<std::uint32_t>& startedAt = TheDesktop().actStartedAt;
+    return !startedAt ||
+           static_cast<std::int64_t>(static_cast<std::uint32_t>(Clock().now - *startedAt)) >=
                state.window.appearsAfterMs;
 }
 
 }  // namespace
-
-actmodel::ActModel& Act() {
-    static actmodel::ActModel model;
-    return model;
-}
-
-void ResetAct() {
-    Act() = actmodel::ActModel();
-    StartedAt().reset();
-    // A slow or busy ACT! keeps the desktop's time; one that crashes leaves the desktop.
-    Act().State().clock = [] { return Clock().now; };
-    Act().State().takeTime = TakeTime;
-    Act().State().endProcess = [] { Act().State().running = false; };
-}
 
 void SyncActMainWindow() {
     const actmodel::ActState& state = Act().State();
@@ -72,7 +52,7 @@ void StartActWhenLaunched(const ShellLaunch& launch) {
     actmodel::ActState& state = Act().State();
     state.running = true;
     state.openDatabase = actmodel::DatabaseOfArgument(launch.parameters.value_or(Text()));
-    StartedAt() = Clock().now;
+    TheDesktop().actStartedAt = Clock().now;
     SyncActMainWindow();
 }
 

@@ -1,19 +1,12 @@
 #include "platform/Automation.h"
 
-#include "SimAct.h"
-#include "SimAutomation.h"
+#include "SimDesktop.h"
 #include "SimText.h"
-#include "SimWaiting.h"
 #include "platform/Failure.h"
 
 namespace platform {
 
 namespace sim {
-
-AutomationServers& Servers() {
-    static AutomationServers servers;
-    return servers;
-}
 
 void RegisterServer(const Text& progId, AutomationFactory factory) {
     UnregisterServer(progId);
@@ -25,18 +18,12 @@ void UnregisterServer(const Text& progId) {
                   [&progId](const auto& entry) { return EqualsIgnoringCase(entry.first, progId); });
 }
 
-void ResetAutomation() {
-    Servers() = AutomationServers();
-    ResetAct();
-    RegisterServer(L"ACTOLE.APPOBJECT", [] { return Act().CreateApplication(); });
-}
-
 }  // namespace sim
 
 ObjectRef CreateAutomationObject(const Text& progId) {
-    sim::ThrowIfEnded();
-    ++sim::Servers().activations;
-    for (const auto& [registered, factory] : sim::Servers().registered) {
+    sim::AutomationServers& servers = sim::DesktopToChange().servers;
+    ++servers.activations;
+    for (const auto& [registered, factory] : servers.registered) {
         if (sim::EqualsIgnoringCase(registered, progId)) {
             ObjectRef object = factory();
             if (object == nullptr) {

@@ -1,25 +1,10 @@
 #include "platform/Clipboard.h"
-#include "SimClipboard.h"
-#include "SimWaiting.h"
+#include "SimDesktop.h"
 
 namespace platform {
 
-namespace sim {
-
-ClipboardState& Clipboard() {
-    static ClipboardState state;
-    return state;
-}
-
-void ResetClipboard() {
-    Clipboard() = ClipboardState();
-}
-
-}  // namespace sim
-
 bool PutTextOnClipboard(const Text& text) {
-    sim::ThrowIfEnded();
-    sim::ClipboardState& clipboard = sim::Clipboard();
+    sim::ClipboardState& clipboard = sim::DesktopToChange().clipboard;
     if (clipboard.heldByOtherProgram) {
         return false;
     }

@@ -3,32 +3,19 @@
 #include <array>
 
 #include "CodePageTables.h"
-#include "SimCodePage.h"
+#include "SimDesktop.h"
 #include "platform/Utf8.h"
 
 namespace platform {
 
 namespace sim {
 
-namespace {
-
-std::uint32_t& CurrentCodePage() {
-    static std::uint32_t codePage = kDefaultAnsiCodePage;
-    return codePage;
-}
-
-}  // namespace
-
 bool SetAnsiCodePage(std::uint32_t codePage) {
     if (codePage != 1252 && codePage != codepage::kUtf8 && codePage != 932 && codePage != 1251) {
         return false;
     }
-    CurrentCodePage() = codePage;
+    TheDesktop().ansiCodePage = codePage;
     return true;
-}
-
-void ResetCodePage() {
-    CurrentCodePage() = kDefaultAnsiCodePage;
 }
 
 }  // namespace sim
@@ -116,7 +103,7 @@ std::optional<std::string> EncodeUtf8(const Text& text, bool failOnInvalid) {
 }  // namespace
 
 std::uint32_t AnsiCodePage() {
-    return sim::CurrentCodePage();
+    return sim::TheDesktop().ansiCodePage;
 }
 
 std::optional<std::string> WideToAnsi(const Text& text, std::uint32_t flags, bool* usedDefault) {

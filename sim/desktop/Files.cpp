@@ -10,15 +10,6 @@ namespace platform {
 
 namespace sim {
 
-Files& FileSystem() {
-    static Files files;
-    return files;
-}
-
-void ResetFiles() {
-    FileSystem() = Files();
-}
-
 void MapDrive(wchar_t letter, const std::filesystem::path& folder) {
     FileSystem().drives[FoldCase(letter)] = folder;
 }

@@ -1,19 +1,9 @@
-#include "SimMessageBoxes.h"
-#include "SimWaiting.h"
+#include "SimDesktop.h"
 #include "platform/MessageBox.h"
 
 namespace platform {
 
 namespace sim {
-
-MessageBoxes& Boxes() {
-    static MessageBoxes boxes;
-    return boxes;
-}
-
-void ResetMessageBoxes() {
-    Boxes() = MessageBoxes();
-}
 
 void AnswerNextBoxes(std::initializer_list<std::int32_t> answers) {
     Boxes().script.insert(Boxes().script.end(), answers.begin(), answers.end());
@@ -30,8 +20,7 @@ int UnscriptedBoxCount() {
 }  // namespace sim
 
 std::int32_t ShowMessageBox(const Text& text, const Text& title, std::uint32_t style) {
-    sim::ThrowIfEnded();
-    sim::MessageBoxes& boxes = sim::Boxes();
+    sim::MessageBoxes& boxes = sim::DesktopToChange().boxes;
     sim::MessageBoxRecord record{text, title, style, 0, true};
     if (boxes.responder) {
         record.answer = boxes.responder(record);

@@ -3,19 +3,6 @@
 
 namespace platform {
 
-namespace sim {
-
-MessageQueue& Messages() {
-    static MessageQueue queue;
-    return queue;
-}
-
-void ResetMessages() {
-    Messages() = MessageQueue();
-}
-
-}  // namespace sim
-
 void DoEvents() {
     sim::MessageQueue& queue = sim::Messages();
     ++queue.dispatches;

@@ -4,27 +4,10 @@
 
 namespace platform {
 
-namespace sim {
-
-namespace {
-ProgramFacts& State() {
-    static ProgramFacts facts;
-    return facts;
+ProgramVersion sim::BuildVersion() {
+    return {QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR, QUENDELHOF_VERSION_REVISION,
+            QUENDELHOF_PRODUCT_NAME_W};
 }
-}  // namespace
-
-ProgramFacts& Program() {
-    return State();
-}
-
-void ResetProgram() {
-    ProgramFacts fresh;
-    fresh.version = {QUENDELHOF_VERSION_MAJOR, QUENDELHOF_VERSION_MINOR,
-                     QUENDELHOF_VERSION_REVISION, QUENDELHOF_PRODUCT_NAME_W};
-    State() = fresh;
-}
-
-}  // namespace sim
 
 Text ArgumentText() {
     return sim::Program().argumentText;

@@ -3,9 +3,8 @@
 #include <algorithm>
 #include <cstring>
 
-#include "SimRegistry.h"
+#include "SimDesktop.h"
 #include "SimText.h"
-#include "SimWaiting.h"
 #include "platform/Ansi.h"
 
 namespace platform {
@@ -102,7 +101,7 @@ Handle32 NewHandle(const Text& foldedPath, std::uint32_t access) {
     return handle;
 }
 
-RegistryKey* OpenedKey(Handle32 key, std::uint32_t neededRight, std::int32_t& error) {
+StoredRegistryKey* OpenedKey(Handle32 key, std::uint32_t neededRight, std::int32_t& error) {
     Text folded;
     if (const wchar_t* root = RootName(key)) {
         folded = FoldedText(root);
@@ -131,15 +130,6 @@ std::int32_t Noted(RegistryCall call, std::int32_t result) {
 
 }  // namespace
 
-SimulatedRegistry& Registry() {
-    static SimulatedRegistry registry;
-    return registry;
-}
-
-void ResetRegistry() {
-    Registry() = SimulatedRegistry();
-}
-
 std::optional<Text> RegistryPath(Handle32 root, const Text& subKey) {
     const wchar_t* rootName = RootName(root);
     auto parts = PartsOf(subKey);
@@ -164,7 +154,7 @@ void SetRegistryValue(Handle32 root, const Text& subKey, const Text& valueName, 
     if (rootName == nullptr || !parts) {
         return;
     }
-    RegistryKey& key = Registry().keys[MakeKey(rootName, *parts)];
+    StoredRegistryKey& key = Registry().keys[MakeKey(rootName, *parts)];
     key.values[FoldedText(valueName)] = {valueName, type, std::move(data)};
 }
 
@@ -261,7 +251,7 @@ std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t
                            .size = dataSize != nullptr ? *dataSize : 0,
                            .withData = data != nullptr};
     std::int32_t error = kErrorSuccess;
-    sim::RegistryKey* opened = sim::OpenedKey(key, sim::kKeyQueryValue, error);
+    sim::StoredRegistryKey* opened = sim::OpenedKey(key, sim::kKeyQueryValue, error);
     if (opened == nullptr) {
         return sim::Noted(call, error);
     }
@@ -298,7 +288,7 @@ std::int32_t RegQueryValueExA(Handle32 key, const Text& valueName, std::uint32_t
 std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t options,
                              std::uint32_t samDesired, Handle32* result,
                              std::uint32_t* disposition) {
-    sim::ThrowIfEnded();
+    sim::SimulatedRegistry& registry = sim::DesktopToChange().registry;
     Text seenSubKey = sim::SeenThroughAnsi(subKey);
     sim::RegistryCall call{
         .function = L"RegCreateKeyExA", .key = key, .subKey = seenSubKey, .access = samDesired};
@@ -312,9 +302,9 @@ std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t opt
         return sim::Noted(call, parts ? sim::kErrorInvalidParameter : sim::kErrorBadPathname);
     }
     Text folded = sim::FoldedText(sim::JoinedPath(*base, *parts));
-    bool exists = sim::Registry().keys.find(folded) != sim::Registry().keys.end();
+    bool exists = registry.keys.find(folded) != registry.keys.end();
     bool wantsWrite = (samDesired & sim::kWriteRights) != 0;
-    if ((!exists || wantsWrite) && (sim::Registry().refuseWrites || sim::IsProtected(folded))) {
+    if ((!exists || wantsWrite) && (registry.refuseWrites || sim::IsProtected(folded))) {
         return sim::Noted(call, kErrorAccessDenied);
     }
     folded = sim::MakeKey(*base, *parts);
@@ -328,7 +318,7 @@ std::int32_t RegCreateKeyExA(Handle32 key, const Text& subKey, std::uint32_t opt
 
 std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t type,
                             const std::uint8_t* data, std::uint32_t size) {
-    sim::ThrowIfEnded();
+    sim::SimulatedRegistry& registry = sim::DesktopToChange().registry;
     Text seenName = sim::SeenThroughAnsi(valueName);
     sim::RegistryCall call{.function = L"RegSetValueExA",
                            .key = key,
@@ -336,11 +326,11 @@ std::int32_t RegSetValueExA(Handle32 key, const Text& valueName, std::uint32_t t
                            .type = type,
                            .size = size};
     std::int32_t error = kErrorSuccess;
-    sim::RegistryKey* opened = sim::OpenedKey(key, sim::kKeySetValue, error);
+    sim::StoredRegistryKey* opened = sim::OpenedKey(key, sim::kKeySetValue, error);
     if (opened == nullptr) {
         return sim::Noted(call, error);
     }
-    if (sim::Registry().refuseWrites || sim::IsProtected(sim::FoldedText(opened->path))) {
+    if (registry.refuseWrites || sim::IsProtected(sim::FoldedText(opened->path))) {
         return sim::Noted(call, kErrorAccessDenied);
     }
     if (data == nullptr && size > 0) {

@@ -2,10 +2,8 @@
 
 #include <utility>
 
-#include "SimFiles.h"
-#include "SimShell.h"
+#include "SimDesktop.h"
 #include "SimText.h"
-#include "SimWaiting.h"
 #include "platform/Ansi.h"
 
 namespace platform {
@@ -96,24 +94,15 @@ Handle32 AnswerFor(const OptionalText& file) {
     return kLaunchSucceeded;
 }
 
-void Record(const ShellLaunch& launch) {
-    Shell().launches.push_back(launch);
-    if (launch.answer > 32 && Shell().onLaunch) {
+void Record(SimulatedShell& shell, const ShellLaunch& launch) {
+    shell.launches.push_back(launch);
+    if (launch.answer > 32 && shell.onLaunch) {
         ShellLaunch copy = launch;
-        Shell().onLaunch(copy);
+        shell.onLaunch(copy);
     }
 }
 
 }  // namespace
-
-SimulatedShell& Shell() {
-    static SimulatedShell shell;
-    return shell;
-}
-
-void ResetShell() {
-    Shell() = SimulatedShell();
-}
 
 void EndProcess(Handle32 process, std::uint32_t exitCode) {
     auto found = Shell().processes.find(process);
@@ -128,7 +117,7 @@ void EndProcess(Handle32 process, std::uint32_t exitCode) {
 Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb, const OptionalText& file,
                        const OptionalText& parameters, const OptionalText& directory,
                        std::int32_t showCmd) {
-    sim::ThrowIfEnded();
+    sim::SimulatedShell& shell = sim::DesktopToChange().shell;
     sim::ThrowIfAsked();
     sim::ShellLaunch launch{.call = L"ShellExecuteA",
                             .verb = sim::AsSeen(verb),
@@ -138,12 +127,12 @@ Handle32 ShellExecuteA(Handle32 hwnd, const OptionalText& verb, const OptionalTe
                             .showCommand = showCmd,
                             .ownerWindow = hwnd};
     launch.answer = sim::AnswerFor(launch.file);
-    sim::Record(launch);
+    sim::Record(shell, launch);
     return launch.answer;
 }
 
 std::int32_t ShellExecuteExA(ShellExecuteInfoA& info) {
-    sim::ThrowIfEnded();
+    sim::SimulatedShell& shell = sim::DesktopToChange().shell;
     sim::ThrowIfAsked();
     sim::ShellLaunch launch{.call = L"ShellExecuteExA",
                             .verb = sim::AsSeen(info.lpVerb),
@@ -164,13 +153,13 @@ std::int32_t ShellExecuteExA(ShellExecuteInfoA& info) {
     }
     launch.answer = sim::AnswerFor(launch.file);
     if (launch.answer > 32 && (info.fMask & kSeeMaskNoCloseProcess) != 0) {
-        launch.process = sim::Shell().nextProcess;
-        sim::Shell().nextProcess += 4;
-        sim::Shell().processes[launch.process] = {*launch.file, launch.parameters};
+        launch.process = shell.nextProcess;
+        shell.nextProcess += 4;
+        shell.processes[launch.process] = {*launch.file, launch.parameters};
     }
     info.hInstApp = launch.answer;
     info.hProcess = launch.process;
-    sim::Record(launch);
+    sim::Record(shell, launch);
     return launch.answer > 32 ? 1 : 0;
 }
 

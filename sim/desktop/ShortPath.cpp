@@ -14,17 +14,6 @@ namespace platform {
 
 namespace sim {
 
-namespace {}  // namespace
-
-SimulatedShortPaths& ShortPaths() {
-    static SimulatedShortPaths shortPaths;
-    return shortPaths;
-}
-
-void ResetShortPaths() {
-    ShortPaths() = SimulatedShortPaths();
-}
-
 void SetShortPathName(const Text& longPath, const Text& shortPath) {
     ShortPaths().shortForms[FoldedText(SeenThroughAnsi(longPath))] = shortPath;
 }

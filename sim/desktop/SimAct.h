@@ -21,7 +21,6 @@ inline constexpr Handle32 kActMainWindow = 0x000A0C2E;
 
 // The simulated ACT!.
 actmodel::ActModel& Act();
-void ResetAct();
 
 // The shell's part in it: a launch of ACT!'s program file (a file named ACT.EXE) starts the
 // simulated ACT! with the launch's parameters as its open database, as the real one opens the

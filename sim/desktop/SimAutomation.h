@@ -11,6 +11,7 @@ namespace platform::sim {
 
 using AutomationFactory = std::function<ObjectRef()>;
 
+// A fresh desktop registers the simulated ACT! under "ACTOLE.APPOBJECT" (see SimAct.h).
 struct AutomationServers {
     std::vector<std::pair<Text, AutomationFactory>> registered;
     int activations = 0;  // how often CreateAutomationObject ran
@@ -21,9 +22,5 @@ AutomationServers& Servers();
 // Registers (or replaces) the server of a ProgID.
 void RegisterServer(const Text& progId, AutomationFactory factory);
 void UnregisterServer(const Text& progId);
-
-// Empties the registry, registers the simulated ACT! under "ACTOLE.APPOBJECT" and gives it a
-// fresh state (see SimAct.h).
-void ResetAutomation();
 
 }  // namespace platform::sim

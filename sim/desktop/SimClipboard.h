@@ -14,6 +14,5 @@ struct ClipboardState {
 };
 
 ClipboardState& Clipboard();
-void ResetClipboard();
 
 }  // namespace platform::sim

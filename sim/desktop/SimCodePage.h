@@ -23,7 +23,4 @@ inline constexpr std::uint32_t kDefaultAnsiCodePage = 1252;
 // Sets the code page; false (and no change) for one the simulated desktop does not have.
 bool SetAnsiCodePage(std::uint32_t codePage);
 
-// Back to 1252.
-void ResetCodePage();
-
 }  // namespace platform::sim

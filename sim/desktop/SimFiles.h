@@ -19,7 +19,6 @@ struct Files {
 };
 
 Files& FileSystem();
-void ResetFiles();
 
 void MapDrive(wchar_t letter, const std::filesystem::path& folder);
 

@@ -28,7 +28,6 @@ struct MessageBoxes {
 };
 
 MessageBoxes& Boxes();
-void ResetMessageBoxes();
 
 // Queues answers for the next boxes.
 void AnswerNextBoxes(std::initializer_list<std::int32_t> answers);

@@ -11,6 +11,5 @@ struct MessageQueue {
 };
 
 MessageQueue& Messages();
-void ResetMessages();
 
 }  // namespace platform::sim

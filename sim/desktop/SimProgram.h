@@ -7,15 +7,17 @@
 
 namespace platform::sim {
 
+// The version this build was made as.
+ProgramVersion BuildVersion();
+
 struct ProgramFacts {
     Text argumentText;
-    ProgramVersion version;  // starts as the build's version
+    ProgramVersion version = BuildVersion();
     Text folder = L"C:\\Programme\\Quendelhof";
     Text fileName = L"Quendelhof";
     std::map<Text, Text> environment;  // environment variables, by name
 };
 
 ProgramFacts& Program();
-void ResetProgram();
 
 }  // namespace platform::sim

@@ -10,6 +10,5 @@ struct RegionalSettings {
 };
 
 RegionalSettings& Regional();
-void ResetRegionalSettings();
 
 }  // namespace platform::sim

@@ -21,7 +21,8 @@ struct RegistryValue {
     friend bool operator==(const RegistryValue&, const RegistryValue&) = default;
 };
 
-struct RegistryKey {
+// A key as the registry stores it: plain data (an open key is a handle in openKeys).
+struct StoredRegistryKey {
     Text path;  // full path with its root, e.g. "HKEY_CURRENT_USER\Software"
     std::map<Text, RegistryValue> values;  // by case-folded name
 };
@@ -48,18 +49,16 @@ struct OpenRegistryKey {
 };
 
 struct SimulatedRegistry {
-    std::map<Text, RegistryKey> keys;  // by case-folded full path; every parent key is present
-    std::set<Text> protectedKeys;      // case-folded paths the user may not write at or below
-    bool refuseWrites = false;         // every create with write access and every write: 5
+    std::map<Text, StoredRegistryKey>
+        keys;                      // by case-folded full path; every parent key is present
+    std::set<Text> protectedKeys;  // case-folded paths the user may not write at or below
+    bool refuseWrites = false;     // every create with write access and every write: 5
     std::map<Handle32, OpenRegistryKey> openKeys;
     Handle32 nextHandle = 0x1A0;
     std::vector<RegistryCall> journal;
 };
 
 SimulatedRegistry& Registry();
-
-// Empties the registry, its handle table and its journal.
-void ResetRegistry();
 
 // The full path of a key below a root, e.g. "HKEY_CURRENT_USER\Software\X"; nothing for a root
 // that the simulated registry does not have.

@@ -59,7 +59,6 @@ struct SimulatedShell {
 };
 
 SimulatedShell& Shell();
-void ResetShell();
 
 // Ends a process that a launch started; from then on GetExitCodeProcess gives exitCode.
 void EndProcess(Handle32 process, std::uint32_t exitCode);

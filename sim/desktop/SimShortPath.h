@@ -15,7 +15,6 @@ struct SimulatedShortPaths {
 };
 
 SimulatedShortPaths& ShortPaths();
-void ResetShortPaths();
 
 // Gives the long path this short form, whether or not the path exists.
 void SetShortPathName(const Text& longPath, const Text& shortPath);

@@ -11,7 +11,7 @@
 // what its release throws; so from then on every function of the desktop with an effect (a
 // message box, a registry write, the clipboard, the shell, an activation) throws ProcessEnded
 // again, and nothing of the program takes effect any more, as on Windows, where the process is
-// gone.
+// gone. The one place that checks is DesktopToChange() (SimDesktop.h).
 #pragma once
 
 #include <cstdint>
@@ -32,7 +32,6 @@ struct SimClock {
 };
 
 SimClock& Clock();
-void ResetClock();
 
 // Thrown by a part of the simulated desktop that never returns (a member of ACT! that never
 // answers, another run that never ends); WatchedWait catches it.
@@ -46,8 +45,6 @@ void TakeTime(std::int64_t milliseconds);
 
 // The exit code of the simulated process once the watch has ended it; nothing while it runs.
 std::optional<int>& EndedProcess();
-// Throws ProcessEnded when the process has ended; called by the functions with an effect.
-void ThrowIfEnded();
 
 struct SimRunLock {
     // Another run holds the lock and gives it back after this many milliseconds of waiting
@@ -59,6 +56,5 @@ struct SimRunLock {
 };
 
 SimRunLock& RunLock();
-void ResetRunLock();
 
 }  // namespace platform::sim

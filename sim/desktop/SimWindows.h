@@ -31,11 +31,11 @@ struct WindowList {
     // Runs after the enumeration callback returned for a window, with that window's handle,
     // before the next window is visited; a test may change or remove windows here.
     std::function<void(Handle32)> afterVisit;
-    int enumerations = 0;  // how often EnumWindows ran
+    int enumerations = 0;              // how often EnumWindows ran
+    Handle32 nextHandle = 0x00010010;  // the handle AddWindow gives next
 };
 
 WindowList& Windows();
-void ResetWindows();
 
 // Adds a window at the end of the enumeration order and returns its new handle.
 Handle32 AddWindow(const Text& className, const Text& caption, bool visible = true,

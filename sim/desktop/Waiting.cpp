@@ -4,7 +4,7 @@
 #include <exception>
 #include <utility>
 
-#include "SimWaiting.h"
+#include "SimDesktop.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 
@@ -12,42 +12,12 @@ namespace platform {
 
 namespace sim {
 
-SimClock& Clock() {
-    static SimClock clock;
-    return clock;
-}
-
-void ResetClock() {
-    Clock() = SimClock();
-    EndedProcess().reset();
-}
-
-std::optional<int>& EndedProcess() {
-    static std::optional<int> exitCode;
-    return exitCode;
-}
-
-void ThrowIfEnded() {
-    if (EndedProcess()) {
-        throw ProcessEnded{*EndedProcess()};
-    }
-}
-
 void TakeTime(std::int64_t milliseconds) {
     if (milliseconds == kForever) {
         Clock().neverReturned = true;
         throw NeverReturns();
     }
     Clock().now += static_cast<std::uint32_t>(milliseconds);
-}
-
-SimRunLock& RunLock() {
-    static SimRunLock lock;
-    return lock;
-}
-
-void ResetRunLock() {
-    RunLock() = SimRunLock();
 }
 
 }  // namespace sim

@@ -13,13 +13,7 @@ namespace sim {
 
 namespace {
 
-constexpr Handle32 kFirstHandle = 0x00010010;
 constexpr Handle32 kHandleStep = 0x10;
-
-Handle32& NextHandle() {
-    static Handle32 next = kFirstHandle;
-    return next;
-}
 
 // The window if it exists, else nullptr; brings ACT!'s main window up to date first.
 const SimWindow* LiveWindow(Handle32 handle) {
@@ -47,19 +41,9 @@ std::int32_t CopyOut(const std::string& bytes, char* buffer, std::int32_t maxCou
 
 }  // namespace
 
-WindowList& Windows() {
-    static WindowList list;
-    return list;
-}
-
-void ResetWindows() {
-    Windows() = WindowList();
-    NextHandle() = kFirstHandle;
-}
-
 Handle32 AddWindow(const Text& className, const Text& caption, bool visible, bool minimised) {
-    Handle32 handle = NextHandle();
-    NextHandle() += kHandleStep;
+    Handle32 handle = Windows().nextHandle;
+    Windows().nextHandle += kHandleStep;
     Windows().windows.push_back({handle, className, caption, visible, minimised, true});
     return handle;
 }

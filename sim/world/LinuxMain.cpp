@@ -107,7 +107,7 @@ int main(int argc, char** argv) {
         world = argv[2];
         first = 3;
     }
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     sim::LoadWorld(world);
 
     // The argument text: the words after the program's name, joined by one blank each.

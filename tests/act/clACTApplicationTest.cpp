@@ -187,7 +187,7 @@ TEST_F(ClACTApplicationTest, CloseCountsOnlyTheNumberZeroAsClosed) {
     };
     StartAct();
     for (const CloseAnswer& row : table) {
-        sim::ResetMessageBoxes();
+        sim::Boxes() = sim::MessageBoxes();
         Act().rawResults[L"App.CloseDB"] = {row.raw};
         platform::TruthValue closed = platform::kFalse;
         EXPECT_EQ(testsupport::FailureNumberOf([&] { closed = act.CloseDatenbank(); }), row.failure)
@@ -297,7 +297,7 @@ TEST_F(ClACTApplicationTest, EmptyResultInPlaceOfAViewCountsAsNothing) {
     };
     StartAct();
     for (const NothingAnswer& row : table) {
-        sim::ResetMessageBoxes();
+        sim::Boxes() = sim::MessageBoxes();
         Act().rawResults.clear();
         Act().rawResults[row.member] = {platform::RawVariant::OfType(platform::kVtEmpty)};
         if (row.style == kFrage) {

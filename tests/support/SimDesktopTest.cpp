@@ -8,7 +8,7 @@
 namespace testsupport {
 
 void SimDesktopTest::SetUp() {
-    platform::sim::ResetDesktop();
+    platform::sim::TheDesktop() = platform::sim::Desktop();
     modHaupt::Zuruecksetzen();
     std::random_device random;
     folder_ = std::filesystem::temp_directory_path() /
@@ -23,7 +23,7 @@ void SimDesktopTest::TearDown() {
     std::error_code ignored;
     std::filesystem::remove_all(folder_, ignored);
     modHaupt::Zuruecksetzen();
-    platform::sim::ResetDesktop();
+    platform::sim::TheDesktop() = platform::sim::Desktop();
 }
 
 platform::Text SimDesktopTest::PathOf(const std::string& relativePath) const {

@@ -121,7 +121,7 @@ TEST_F(StoerungenTest, ActFailingOnlyOnceIsFineForTheNextRun) {
     StartAct(L"C:\\ACT\\Daten\\Kunden.dbf");
     Act().faults[L"App.CloseDB"] = {1004, L"Fehler in ACT!", 1};
     EXPECT_EQ(Run(kAlles), 2);
-    sim::ResetMessageBoxes();
+    sim::Boxes() = sim::MessageBoxes();
     EXPECT_EQ(Run(kAlles), 0);
     EXPECT_EQ(Act().openDatabase, kNeu);
     EXPECT_EQ(DatabaseSetting(L"Group Layout"), kGruppe + Text(1, L'\0'));

@@ -22,7 +22,7 @@ constexpr wchar_t kScratchFolder[] = L"S:\\Kontrakt";
 class SimEnvironment : public Environment {
   public:
     void Begin() override {
-        sim::ResetDesktop();
+        sim::TheDesktop() = sim::Desktop();
         std::random_device random;
         drive_ = std::filesystem::temp_directory_path() /
                  ("quendelhof-contract-" + std::to_string(random()) + std::to_string(random()));
@@ -33,7 +33,7 @@ class SimEnvironment : public Environment {
     void End() override {
         std::error_code ignored;
         std::filesystem::remove_all(drive_, ignored);
-        sim::ResetDesktop();
+        sim::TheDesktop() = sim::Desktop();
     }
 
     bool RunsUnderWine() const override { return false; }

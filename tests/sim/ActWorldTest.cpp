@@ -86,7 +86,7 @@ TEST_F(ActWorldTest, StateChangedByARunIsWrittenBackAndReadAgain) {
     Act().window.caption = L"Zeile\r\nzwei";
     sim::SaveWorld(Folder() / "world");
 
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     sim::LoadWorld(Folder() / "world");
     EXPECT_TRUE(Act().running);
     EXPECT_EQ(Act().openDatabase, L"C:\\Neu.dbf");

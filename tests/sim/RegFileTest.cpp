@@ -216,8 +216,8 @@ TEST_F(WorldRegistryTest, SavesTheRegistryAndLoadsItBackUnchanged) {
                           Bytes("ohne Null"));
     sim::CreateRegistryKey(platform::kHkeyLocalMachine, L"SOFTWARE\\Leer");
     sim::SaveWorld(Folder());
-    std::map<Text, sim::RegistryKey> saved = sim::Registry().keys;
-    sim::ResetRegistry();
+    std::map<Text, sim::StoredRegistryKey> saved = sim::Registry().keys;
+    sim::Registry() = sim::SimulatedRegistry();
     sim::LoadWorld(Folder());
     ASSERT_EQ(sim::Registry().keys.size(), saved.size());
     for (const auto& [path, key] : saved) {

@@ -199,7 +199,7 @@ TEST_F(SimActTest, MainWindowIsOnTheDesktopOnlyWhileActRuns) {
 
 TEST_F(SimActTest, ObjectsOutliveAResetOfTheDesktop) {
     ObjectRef app = App();
-    sim::ResetDesktop();
+    sim::TheDesktop() = sim::Desktop();
     EXPECT_EQ(platform::VariantToText(Get(app, L"GetVersion", {Argument::I2(1)})), L"6.0");
     EXPECT_TRUE(sim::Act().JournalLines().empty());
 }
