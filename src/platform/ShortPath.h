@@ -8,7 +8,7 @@
 namespace platform {
 
 // The failure raised when the system function cannot be reached (the simulated desktop can be
-// told so; see sim/SimShortPath.h).
+// told so; see sim/desktop/SimShortPath.h).
 inline constexpr std::int32_t kDllFunctionNotFound = 453;
 
 // Writes the short form of the path, in ANSI, into buffer (bufferLength bytes). Returns its
