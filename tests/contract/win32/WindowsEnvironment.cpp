@@ -14,14 +14,14 @@
 #include <vector>
 
 #include "contract/PortEnvironment.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/RunLockName.h"
 #include "tools/ClipboardText.h"
-#include "tools/Handles.h"
 
 namespace portcontract {
 namespace {
 
-using winetest::KernelHandle;
+using platform::win32::KernelHandle;
 
 using RegistryKey = platform::win32::RegistryKeyHandle;
 using OwnWindow = platform::win32::OwnedWindow;
