@@ -5,6 +5,8 @@
 #include <array>
 #include <cerrno>
 
+#include "platform/UniqueHandle.h"
+
 namespace platform::sim {
 
 namespace {
@@ -80,35 +82,25 @@ Text Decode1252(std::string_view bytes) {
     return text;
 }
 
-class Converter {
-  public:
-    Converter(const char* to, const char* from) : handle_(iconv_open(to, from)) {}
-    ~Converter() {
-        if (Valid()) {
-            iconv_close(handle_);
-        }
-    }
-    Converter(const Converter&) = delete;
-    Converter& operator=(const Converter&) = delete;
+// A converter of the C library, closed when its holder goes; iconv_open gives -1 for none.
+bool IsOpenConverter(iconv_t handle) {
+    return handle != nullptr && handle != reinterpret_cast<iconv_t>(-1);
+}
+using Converter = UniqueHandle<iconv_t, iconv_close, nullptr, IsOpenConverter>;
 
-    bool Valid() const { return handle_ != reinterpret_cast<iconv_t>(-1); }
-    // The converter in its initial state.
-    iconv_t Get() const {
-        iconv(handle_, nullptr, nullptr, nullptr, nullptr);
-        return handle_;
-    }
-
-  private:
-    iconv_t handle_;
-};
+// The converter in its initial state.
+iconv_t Fresh(const Converter& converter) {
+    iconv(converter.Get(), nullptr, nullptr, nullptr, nullptr);
+    return converter.Get();
+}
 
 // The C library's converters, opened once per code page and direction (the simulated desktop
 // runs on one thread).
 Converter& LibraryConverter(std::uint32_t codePage, bool toWide) {
-    static Converter from932("UTF-32LE", "CP932");
-    static Converter to932("CP932", "UTF-32LE");
-    static Converter from1251("UTF-32LE", "CP1251");
-    static Converter to1251("CP1251", "UTF-32LE");
+    static Converter from932(iconv_open("UTF-32LE", "CP932"));
+    static Converter to932(iconv_open("CP932", "UTF-32LE"));
+    static Converter from1251(iconv_open("UTF-32LE", "CP1251"));
+    static Converter to1251(iconv_open("CP1251", "UTF-32LE"));
     if (codePage == 932) {
         return toWide ? from932 : to932;
     }
@@ -137,7 +129,7 @@ Text DecodeWithLibrary(std::uint32_t codePage, std::string_view bytes, bool& val
         char* outPtr = out.data();
         std::size_t outLeft = out.size();
         std::size_t result = converter.Valid()
-                                 ? iconv(converter.Get(), &in, &inLeft, &outPtr, &outLeft)
+                                 ? iconv(Fresh(converter), &in, &inLeft, &outPtr, &outLeft)
                                  : static_cast<std::size_t>(-1);
         int error = converter.Valid() ? errno : EILSEQ;
         AppendUtf32(text, out.data(), out.size() - outLeft);
@@ -183,7 +175,7 @@ std::optional<std::string> SingleCharacterEncoder::Encode(char32_t c) {
     std::size_t inLeft = in.size();
     char* outPtr = out.data();
     std::size_t outLeft = out.size();
-    if (iconv(converter.Get(), &inPtr, &inLeft, &outPtr, &outLeft) ==
+    if (iconv(Fresh(converter), &inPtr, &inLeft, &outPtr, &outLeft) ==
         static_cast<std::size_t>(-1)) {
         return std::nullopt;
     }

@@ -1,7 +1,10 @@
 // Owns a handle and gives it back, with the function that fits its kind, when the holder goes.
 // One template for every kind; each kind has a name of its own where it is used: the Windows
 // backend's in win32/Handles.h, the port's registry key in Registry.h. Header only, free of any
-// system's types.
+// system's types. A kind whose close needs two values holds both as one small struct (a window's
+// device context: its window and the context). A structure that keeps what it owns inside itself
+// (a VARIANT) has UniqueStruct.h beside this. Every owner says what it does with the same words:
+// Get, Valid (holds something), Reset, Detach (hands over what it holds), Receive.
 #pragma once
 
 #include <utility>
@@ -22,10 +25,10 @@ class UniqueHandle {
     UniqueHandle() = default;
     explicit UniqueHandle(T handle) : handle_(handle) {}
     ~UniqueHandle() { Reset(); }
-    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Release()) {}
+    UniqueHandle(UniqueHandle&& other) noexcept : handle_(other.Detach()) {}
     UniqueHandle& operator=(UniqueHandle&& other) noexcept {
         if (this != &other) {
-            Reset(other.Release());
+            Reset(other.Detach());
         }
         return *this;
     }
@@ -49,7 +52,7 @@ class UniqueHandle {
     }
 
     // Hands the handle over to whoever gives it back from now on; the holder holds nothing.
-    [[nodiscard]] T Release() { return std::exchange(handle_, Empty); }
+    [[nodiscard]] T Detach() { return std::exchange(handle_, Empty); }
 
     // For functions that hand out a new handle through a pointer: gives back what is held, and
     // the handle written there is held from then on.

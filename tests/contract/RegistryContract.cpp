@@ -30,6 +30,7 @@ using platform::kRegOptionNonVolatile;
 using platform::kRegSz;
 using platform::RegCloseKey;
 using platform::RegCreateKeyExA;
+using platform::RegistryKey;
 using platform::RegOpenKeyExA;
 using platform::RegQueryValueExA;
 using platform::RegSetValueExA;
@@ -44,28 +45,19 @@ Text Below(const Text& part) {
 }
 
 // A key of the scratch place opened through the port, closed when the holder goes.
-class OpenedKey {
-  public:
-    OpenedKey(const Text& part, std::uint32_t access) {
-        EXPECT_EQ(RegOpenKeyExA(kHkeyCurrentUser, Below(part), 0, access, &key_), kErrorSuccess);
-    }
-    ~OpenedKey() {
-        if (key_ != 0) {
-            static_cast<void>(RegCloseKey(key_));  // the rows check closing themselves
-        }
-    }
-    OpenedKey(const OpenedKey&) = delete;
-    OpenedKey& operator=(const OpenedKey&) = delete;
-    Handle32 Get() const { return key_; }
-    // Closes the key and keeps its handle, which names no key any more.
-    Handle32 Closed() {
-        EXPECT_EQ(RegCloseKey(key_), kErrorSuccess);
-        return std::exchange(key_, 0);
-    }
+RegistryKey OpenKey(const Text& part, std::uint32_t access) {
+    RegistryKey key;
+    EXPECT_EQ(RegOpenKeyExA(kHkeyCurrentUser, Below(part), 0, access, key.Receive()),
+              kErrorSuccess);
+    return key;
+}
 
-  private:
-    Handle32 key_ = 0;
-};
+// Closes the key and hands out its handle, which names no key any more.
+Handle32 ClosedHandleOf(RegistryKey& key) {
+    Handle32 handle = key.Detach();
+    EXPECT_EQ(RegCloseKey(handle), kErrorSuccess);
+    return handle;
+}
 
 const StoredValue kText{kRegSz, Bytes("abc\0")};
 const StoredValue kDword{kRegDword, Bytes("\x78\x56\x34\x12")};
@@ -188,9 +180,9 @@ TEST_P(PortContractRegQueryValueExA, ReportsTypeSizeAndData) {
     const QueryRow& row = GetParam();
     Env().UseCodePage(1252);
     Env().PutValue(kHkeyCurrentUser, Below(L"Werte"), row.storedName, row.stored);
-    OpenedKey opened(L"Werte", row.access);
+    RegistryKey opened = OpenKey(L"Werte", row.access);
     Handle32 key = row.handle == KeyHandle::Opened   ? opened.Get()
-                   : row.handle == KeyHandle::Closed ? opened.Closed()
+                   : row.handle == KeyHandle::Closed ? ClosedHandleOf(opened)
                                                      : 0;
     std::vector<std::uint8_t> buffer(row.bufferSize == kNoBuffer ? 1 : row.bufferSize + 1, 0xEE);
     std::uint8_t* data = row.bufferSize == kNoBuffer ? nullptr : buffer.data();
@@ -249,9 +241,10 @@ using PortContractRegCreateKeyExA = PortContractTable<CreateRow>;
 TEST_P(PortContractRegCreateKeyExA, CreatesOrOpens) {
     const CreateRow& row = GetParam();
     Env().PutValue(kHkeyCurrentUser, Below(L"Vorhanden"), L"Wert", kText);
-    OpenedKey scratch(L"", row.parent == Parent::ScratchForReading ? kKeyRead : kKeyReadWrite);
+    RegistryKey scratch =
+        OpenKey(L"", row.parent == Parent::ScratchForReading ? kKeyRead : kKeyReadWrite);
     Handle32 parent = row.parent == Parent::Root        ? kHkeyCurrentUser
-                      : row.parent == Parent::ClosedKey ? scratch.Closed()
+                      : row.parent == Parent::ClosedKey ? ClosedHandleOf(scratch)
                                                         : scratch.Get();
     Text subKey = row.parent == Parent::Root ? Below(row.created) : Text(row.created);
     Handle32 key = kUntouchedKey;
@@ -331,9 +324,9 @@ TEST_P(PortContractRegSetValueExA, StoresTypeAndBytes) {
     } else {
         Env().PutValue(kHkeyCurrentUser, Below(L"Werte"), L"Anderer", kText);
     }
-    OpenedKey opened(L"Werte", row.access);
+    RegistryKey opened = OpenKey(L"Werte", row.access);
     Handle32 key = row.handle == KeyHandle::Opened   ? opened.Get()
-                   : row.handle == KeyHandle::Closed ? opened.Closed()
+                   : row.handle == KeyHandle::Closed ? ClosedHandleOf(opened)
                                                      : 0;
     const std::uint8_t* data = row.set.bytes.empty() ? nullptr : row.set.bytes.data();
     auto size = static_cast<std::uint32_t>(row.set.bytes.size()) - row.uncounted;

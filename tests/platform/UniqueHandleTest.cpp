@@ -1,4 +1,4 @@
-// The owning handle: what it gives back, when, and how often, through moves, resets, releases
+// The owning handle: what it gives back, when, and how often, through moves, resets, detaches
 // and receives. Handles here are integers; 0 and -1 both stand for none.
 #include <gtest/gtest.h>
 
@@ -97,10 +97,10 @@ const Case kCases[] = {
          EXPECT_EQ(held.Get(), 7);
      },
      {7}},
-    {"a released handle is handed over, not given back",
+    {"a detached handle is handed over, not given back",
      [] {
          TestHandle held(7);
-         EXPECT_EQ(held.Release(), 7);
+         EXPECT_EQ(held.Detach(), 7);
          EXPECT_FALSE(held.Valid());
      },
      {}},

@@ -99,14 +99,14 @@ static_assert(comresult::kRpcCallFailedDne ==
 // The error a server raised. The deferred fill-in is never called: a server in another process
 // may hand a pointer that is not valid here.
 Failure FailureOfException(EXCEPINFO& info) {
-    BString source = BString::Adopt(info.bstrSource);
-    BString description = BString::Adopt(info.bstrDescription);
-    BString helpFile = BString::Adopt(info.bstrHelpFile);
+    const BString source(info.bstrSource);
+    const BString description(info.bstrDescription);
+    const BString helpFile(info.bstrHelpFile);
     info.bstrSource = info.bstrDescription = info.bstrHelpFile = nullptr;
     std::int32_t number = info.wCode != 0   ? static_cast<std::int32_t>(info.wCode)
                           : info.scode != 0 ? NumberOf(info.scode)
                                             : NumberOf(DISP_E_EXCEPTION);
-    Text text = description.Text();
+    Text text = win32::TextOf(description);
     if (text.empty()) {
         text = info.scode != 0 && info.wCode == 0 ? FailureOfHresult(info.scode).Description()
                                                   : StandardDescription(number);
@@ -168,7 +168,7 @@ class DispatchObject final : public AutomationObject {
     explicit DispatchObject(ComPtr<IDispatch> dispatch) : dispatch_(std::move(dispatch)) {}
 
     Variant Invoke(const Text& member, CallKind kind, const std::vector<Argument>& args) override {
-        BString name(member);
+        BString name = win32::NewBString(member);
         LPOLESTR names[] = {name.Get()};
         DISPID dispid = DISPID_UNKNOWN;
         HRESULT hr = dispatch_->GetIDsOfNames(IID_NULL, names, 1, LOCALE_USER_DEFAULT, &dispid);
@@ -208,9 +208,9 @@ class DispatchObject final : public AutomationObject {
             throw FailureOfException(info);
         }
         // Whatever the server left in the record is freed, also on success.
-        BString::Adopt(info.bstrSource);
-        BString::Adopt(info.bstrDescription);
-        BString::Adopt(info.bstrHelpFile);
+        const BString source(info.bstrSource);
+        const BString description(info.bstrDescription);
+        const BString helpFile(info.bstrHelpFile);
         if (FAILED(hr)) {
             win32::ThrowComFailure(hr, FailureOfHresult(hr));
         }
@@ -284,13 +284,13 @@ ObjectRef CreateAutomationObject(const Text& progId) {
     }
     ComPtr<IUnknown> unknown;
     HRESULT hr = unknown.CreateInstance(clsid, context);
-    if (FAILED(hr) || !unknown) {
+    if (FAILED(hr) || !unknown.Valid()) {
         win32::ThrowComFailure(
             hr, Failure(kCannotCreateObject, L"ActiveX component can't create object"));
     }
     ComPtr<IDispatch> dispatch;
     hr = dispatch.QueryFrom(unknown.Get());
-    if (FAILED(hr) || !dispatch) {
+    if (FAILED(hr) || !dispatch.Valid()) {
         win32::ThrowComFailure(
             hr,
             Failure(kNoAutomation,

@@ -6,14 +6,15 @@
 
 namespace platform::win32 {
 
-BString::BString(const std::wstring& text) {
+BString NewBString(const std::wstring& text) {
     if (text.size() > static_cast<std::size_t>(UINT_MAX / 4)) {
         throw StandardFailure(kOutOfMemory);
     }
-    value_ = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
-    if (value_ == nullptr) {
+    BString copy(SysAllocStringLen(text.data(), static_cast<UINT>(text.size())));
+    if (!copy.Valid()) {
         throw StandardFailure(kOutOfMemory);
     }
+    return copy;
 }
 
 }  // namespace platform::win32

@@ -10,79 +10,37 @@
 #include <string>
 #include <utility>
 
+#include "../UniqueStruct.h"
 #include "Handles.h"
 
 namespace platform::win32 {
 
+// The functions that give the COM kinds back, each keeping the last error, as in Handles.h.
+inline void FreeBString(BSTR text) {
+    const LastErrorKept kept;
+    ::SysFreeString(text);
+}
+inline void InitVariant(VARIANT* value) {
+    ::VariantInit(value);
+}
+inline void ClearVariant(VARIANT* value) {
+    const LastErrorKept kept;
+    ::VariantClear(value);
+}
+
 // A BSTR that is freed when the holder goes.
-class BString {
-  public:
-    BString() = default;
-    explicit BString(const std::wstring& text);
-    // Takes over a BSTR that someone handed over.
-    static BString Adopt(BSTR value) {
-        BString owned;
-        owned.value_ = value;
-        return owned;
-    }
-    ~BString() { SysFreeString(value_); }
-    BString(BString&& other) noexcept : value_(std::exchange(other.value_, nullptr)) {}
-    BString& operator=(BString&& other) noexcept {
-        if (this != &other) {
-            SysFreeString(value_);
-            value_ = std::exchange(other.value_, nullptr);
-        }
-        return *this;
-    }
-    BString(const BString&) = delete;
-    BString& operator=(const BString&) = delete;
+using BString = UniqueHandle<BSTR, FreeBString>;
 
-    BSTR Get() const { return value_; }
-    // Hands the BSTR over to whoever frees it next (a VARIANT, for example).
-    [[nodiscard]] BSTR Release() { return std::exchange(value_, nullptr); }
-    std::wstring Text() const {
-        return value_ == nullptr ? std::wstring() : std::wstring(value_, SysStringLen(value_));
-    }
+// A new BSTR with a copy of the text; throws when the memory cannot be had.
+[[nodiscard]] BString NewBString(const std::wstring& text);
 
-  private:
-    BSTR value_ = nullptr;
-};
+// The text of a BSTR; none is the empty text.
+inline std::wstring TextOf(const BString& text) {
+    return text.Valid() ? std::wstring(text.Get(), ::SysStringLen(text.Get())) : std::wstring();
+}
 
 // A VARIANT that is cleared when the holder goes.
-class VariantHolder {
-  public:
-    VariantHolder() { VariantInit(&value_); }
-    ~VariantHolder() { VariantClear(&value_); }
-    VariantHolder(VariantHolder&& other) noexcept : value_(other.Release()) {}
-    VariantHolder& operator=(VariantHolder&& other) noexcept {
-        if (this != &other) {
-            VariantClear(&value_);
-            value_ = other.Release();
-        }
-        return *this;
-    }
-    VariantHolder(const VariantHolder&) = delete;
-    VariantHolder& operator=(const VariantHolder&) = delete;
-
-    VARIANT* Get() { return &value_; }
-    const VARIANT* Get() const { return &value_; }
-
-    // Frees what is held; the holder is empty again.
-    void Reset() {
-        VariantClear(&value_);
-        VariantInit(&value_);
-    }
-
-    // Hands what is held over to whoever clears it next; the holder is empty again.
-    [[nodiscard]] VARIANT Release() {
-        VARIANT released = value_;
-        VariantInit(&value_);
-        return released;
-    }
-
-  private:
-    VARIANT value_;
-};
+using VariantHolder = UniqueStruct<VARIANT, InitVariant, ClearVariant>;
 
 // A counted interface pointer.
 template <typename Interface>
@@ -120,7 +78,7 @@ class ComPtr {
     }
     Interface* Get() const { return pointer_; }
     Interface* operator->() const { return pointer_; }
-    explicit operator bool() const { return pointer_ != nullptr; }
+    bool Valid() const { return pointer_ != nullptr; }
     // For functions that hand out a new reference; releases what was held.
     Interface** Receive() {
         Reset();

@@ -1,5 +1,6 @@
-// The kinds of Windows handles the backend owns, each given back by the function that fits it
-// when its holder goes. Header only: the Wine test tools hold their handles with it too.
+// The kinds of Windows handles the backend and the Wine test tools own, each given back by the
+// function that fits it when its holder goes. Header only, for the tools; the drawing kinds at the
+// end are the tools' alone.
 #pragma once
 
 #include <windows.h>
@@ -45,10 +46,6 @@ inline void FreeGlobalMemory(HGLOBAL memory) {
     const LastErrorKept kept;
     ::GlobalFree(memory);
 }
-inline void UnlockGlobalMemory(HGLOBAL memory) {
-    const LastErrorKept kept;
-    ::GlobalUnlock(memory);
-}
 inline void CloseOpenedClipboard(bool) {
     const LastErrorKept kept;
     ::CloseClipboard();
@@ -79,8 +76,29 @@ using OwnedWindow = UniqueHandle<HWND, DestroyOwnWindow>;
 // Global memory, freed unless it was handed over (to the clipboard, for one).
 using GlobalMemory = UniqueHandle<HGLOBAL, FreeGlobalMemory>;
 
-// A lock of global memory taken with GlobalLock: holds the memory's handle and unlocks it.
-using GlobalMemoryLock = UniqueHandle<HGLOBAL, UnlockGlobalMemory>;
+// Global memory locked with GlobalLock: the memory, and where its data lies while it is locked.
+struct LockedGlobal {
+    HGLOBAL memory;
+    void* data;
+    bool operator==(const LockedGlobal&) const = default;
+};
+inline void UnlockGlobalMemory(LockedGlobal locked) {
+    const LastErrorKept kept;
+    ::GlobalUnlock(locked.memory);
+}
+inline bool IsLocked(LockedGlobal locked) {
+    return locked.data != nullptr;
+}
+
+// Locks global memory when it is made and unlocks it when it goes; holds nothing when the memory
+// is none or cannot be locked.
+class GlobalMemoryLock
+    : public UniqueHandle<LockedGlobal, UnlockGlobalMemory, LockedGlobal{}, IsLocked> {
+  public:
+    explicit GlobalMemoryLock(HGLOBAL memory)
+        : UniqueHandle({memory, memory == nullptr ? nullptr : ::GlobalLock(memory)}) {}
+    void* Data() const { return Get().data; }
+};
 
 // The clipboard, held open (true, after OpenClipboard succeeded) and closed again.
 using ClipboardOwnership = UniqueHandle<bool, CloseOpenedClipboard, false>;
@@ -92,5 +110,39 @@ using CriticalSectionLock = UniqueHandle<CRITICAL_SECTION*, LeaveSection>;
     ::EnterCriticalSection(&section);
     return CriticalSectionLock(&section);
 }
+
+// The drawing kinds of the Wine test tools: a GDI object, a memory device context, and a
+// window's device context from GetDC, which ReleaseDC gives back with its window.
+inline void DeleteGdiObject(HGDIOBJ object) {
+    const LastErrorKept kept;
+    ::DeleteObject(object);
+}
+inline void DeleteMemoryDc(HDC dc) {
+    const LastErrorKept kept;
+    ::DeleteDC(dc);
+}
+struct DcOfWindow {
+    HWND window;
+    HDC dc;
+    bool operator==(const DcOfWindow&) const = default;
+};
+inline void ReleaseWindowDc(DcOfWindow held) {
+    const LastErrorKept kept;
+    ::ReleaseDC(held.window, held.dc);
+}
+inline bool HasDc(DcOfWindow held) {
+    return held.dc != nullptr;
+}
+
+using GdiObject = UniqueHandle<HGDIOBJ, DeleteGdiObject>;
+using MemoryDc = UniqueHandle<HDC, DeleteMemoryDc>;
+
+// Takes the window's device context (none: the screen's) when it is made; holds nothing when
+// there is none.
+class WindowDc : public UniqueHandle<DcOfWindow, ReleaseWindowDc, DcOfWindow{}, HasDc> {
+  public:
+    explicit WindowDc(HWND window) : UniqueHandle({window, ::GetDC(window)}) {}
+    HDC Dc() const { return Get().dc; }
+};
 
 }  // namespace platform::win32

@@ -46,7 +46,7 @@ ObjectRef FromUnknown(IUnknown* unknown) {
     }
     ComPtr<IDispatch> dispatch;
     HRESULT hr = dispatch.QueryFrom(unknown);
-    if (FAILED(hr) || !dispatch) {
+    if (FAILED(hr) || !dispatch.Valid()) {
         ThrowComFailure(hr, StandardFailure(kTypeMismatch));
     }
     return WrapDispatch(dispatch.Get());
@@ -121,9 +121,9 @@ Variant FromVariant(const VARIANT& value) {
 
 void Fill(VARIANT* target, const Variant& value) {
     if (const auto* text = std::get_if<Text>(&value)) {
-        BString copy(*text);
+        BString copy = NewBString(*text);
         V_VT(target) = VT_BSTR;
-        V_BSTR(target) = copy.Release();
+        V_BSTR(target) = copy.Detach();
     } else if (const auto* i2 = std::get_if<std::int16_t>(&value)) {
         V_VT(target) = VT_I2;
         V_I2(target) = *i2;

@@ -14,15 +14,15 @@
 #include <vector>
 
 #include "contract/PortEnvironment.h"
+#include "platform/win32/Handles.h"
 #include "platform/win32/RunLockName.h"
 #include "tools/ClipboardText.h"
-#include "tools/Handles.h"
 #include "tools/RegistryTree.h"
 
 namespace portcontract {
 namespace {
 
-using winetest::KernelHandle;
+using platform::win32::KernelHandle;
 
 using RegistryKey = platform::win32::RegistryKeyHandle;
 using OwnWindow = platform::win32::OwnedWindow;

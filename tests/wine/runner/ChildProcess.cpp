@@ -1,12 +1,12 @@
 #include "ChildProcess.h"
 
-#include "tools/Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace testrunner {
 
 namespace {
 
-using winetest::KernelHandle;
+using platform::win32::KernelHandle;
 
 constexpr UINT kEndedAfterTimeLimit = 0xDEAD;
 constexpr DWORD kEndWaitMs = 10000;

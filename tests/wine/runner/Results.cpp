@@ -4,13 +4,13 @@
 #include <sstream>
 
 #include "ChildProcess.h"
-#include "tools/Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace testrunner {
 
 namespace {
 
-using winetest::KernelHandle;
+using platform::win32::KernelHandle;
 
 // The end of a failed test's output that the report keeps.
 constexpr std::size_t kReportedOutput = 16000;

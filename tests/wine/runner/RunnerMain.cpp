@@ -25,9 +25,9 @@
 #include "ChildProcess.h"
 #include "Results.h"
 #include "TestList.h"
+#include "platform/win32/Handles.h"
 #include "tools/ActKeys.h"
 #include "tools/BundleFolder.h"
-#include "tools/Handles.h"
 #include "tools/TimeFactor.h"
 
 namespace testrunner {
@@ -160,9 +160,9 @@ Result RunTest(const Test& test, const Options& options, const std::wstring& log
             // A stand-in ended so leaves its COM classes registered in Wine.
             std::wstring mark = StaleComMark();
             if (!mark.empty()) {
-                winetest::KernelHandle file(CreateFileW(mark.c_str(), GENERIC_WRITE, 0, nullptr,
-                                                        CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                                                        nullptr));
+                platform::win32::KernelHandle file(CreateFileW(mark.c_str(), GENERIC_WRITE, 0,
+                                                               nullptr, CREATE_ALWAYS,
+                                                               FILE_ATTRIBUTE_NORMAL, nullptr));
             }
         }
         if (result.outcome != Outcome::Failed || result.attempts >= options.tries) {

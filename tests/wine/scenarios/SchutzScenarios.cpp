@@ -9,13 +9,15 @@
 
 #include "ActScenarioTest.h"
 #include "Meldungen.h"
+#include "platform/win32/Handles.h"
 #include "standin/StandinIds.h"
 #include "tools/ActKeys.h"
 #include "tools/BundleFolder.h"
-#include "tools/Handles.h"
 
 namespace winetest {
 namespace {
+
+using RegistryKey = platform::win32::RegistryKeyHandle;
 
 std::wstring PlantedLibrary() {
     return BundleFile(L"qh_planted.dll");

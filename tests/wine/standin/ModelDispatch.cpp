@@ -10,6 +10,7 @@
 #include "RawResultVariant.h"
 #include "platform/Automation.h"
 #include "platform/Failure.h"
+#include "platform/win32/ComHandles.h"
 #include "sim/act/ActObjects.h"
 
 namespace standin {
@@ -17,6 +18,7 @@ namespace standin {
 namespace {
 
 using platform::Text;
+using platform::win32::VariantHolder;
 
 // Dispatch identifiers by member name, the same for every object; the model decides which
 // names an object has (438 for the others). Compared without regard to ASCII case. Used on the
@@ -60,23 +62,14 @@ MemberNames& Names() {
     return names;
 }
 
-// A VARIANT that is cleared when it goes.
-struct ClearedVariant {
-    VARIANT value;
-    ClearedVariant() { VariantInit(&value); }
-    ~ClearedVariant() { VariantClear(&value); }
-    ClearedVariant(const ClearedVariant&) = delete;
-    ClearedVariant& operator=(const ClearedVariant&) = delete;
-};
-
 platform::Variant ToModel(const VARIANT& given) {
-    ClearedVariant direct;
+    VariantHolder direct;
     VARIANT* value = const_cast<VARIANT*>(&given);  // read only
     if ((V_VT(value) & VT_BYREF) != 0) {
-        if (FAILED(VariantCopyInd(&direct.value, value))) {
+        if (FAILED(VariantCopyInd(direct.Get(), value))) {
             throw platform::StandardFailure(platform::kTypeMismatch);
         }
-        value = &direct.value;
+        value = direct.Get();
     }
     switch (V_VT(value)) {
         case VT_EMPTY:
@@ -95,11 +88,11 @@ platform::Variant ToModel(const VARIANT& given) {
         default:
             break;
     }
-    ClearedVariant text;
-    if (FAILED(VariantChangeType(&text.value, value, 0, VT_BSTR))) {
+    VariantHolder text;
+    if (FAILED(VariantChangeType(text.Get(), value, 0, VT_BSTR))) {
         throw platform::StandardFailure(platform::kTypeMismatch);
     }
-    BSTR converted = V_BSTR(&text.value);
+    BSTR converted = V_BSTR(text.Get());
     return converted == nullptr ? Text() : Text(converted, SysStringLen(converted));
 }
 

@@ -1,12 +1,14 @@
 #include "ActKeys.h"
 
-#include "Handles.h"
 #include "RegistryTree.h"
+#include "platform/win32/Handles.h"
 #include "standin/StandinIds.h"
 
 namespace winetest {
 
 namespace {
+
+using RegistryKey = platform::win32::RegistryKeyHandle;
 
 struct ActKey {
     HKEY root;

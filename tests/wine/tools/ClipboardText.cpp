@@ -2,25 +2,19 @@
 
 #include <windows.h>
 
-#include <cstring>
-
-#include "Handles.h"
+#include "platform/win32/ClipboardAccess.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
 
 namespace {
 
-// Opens the clipboard. Another process may hold it for a moment, so opening is retried for a
-// while.
+using platform::win32::ClipboardOwnership;
+
+// Another process may hold the clipboard for a moment, so opening is retried for a while: a
+// hundred tries, 10 ms apart.
 ClipboardOwnership OpenTheClipboard() {
-    bool open = false;
-    for (int attempt = 0; attempt < 100 && !open; ++attempt) {
-        open = OpenClipboard(nullptr) != 0;
-        if (!open) {
-            Sleep(10);
-        }
-    }
-    return ClipboardOwnership(open);
+    return platform::win32::OpenClipboardRetrying(nullptr, 100, 10);
 }
 
 }  // namespace
@@ -31,14 +25,11 @@ std::optional<std::wstring> ReadClipboardText() {
         return std::nullopt;
     }
     HANDLE data = GetClipboardData(CF_UNICODETEXT);
-    if (data == nullptr) {
+    const platform::win32::GlobalMemoryLock lock(data);
+    if (!lock.Valid()) {
         return std::nullopt;
     }
-    const auto* text = static_cast<const wchar_t*>(GlobalLock(data));
-    if (text == nullptr) {
-        return std::nullopt;
-    }
-    GlobalMemoryLock lock(data);
+    const auto* text = static_cast<const wchar_t*>(lock.Data());
     std::size_t limit = GlobalSize(data) / sizeof(wchar_t);
     return std::wstring(text, wcsnlen(text, limit));
 }
@@ -48,27 +39,7 @@ bool SetClipboardText(const std::wstring& text) {
     if (!clipboard.Valid() || !EmptyClipboard()) {
         return false;
     }
-    if (text.empty()) {
-        return true;
-    }
-    std::size_t bytes = (text.size() + 1) * sizeof(wchar_t);
-    GlobalMemory memory(GlobalAlloc(GMEM_MOVEABLE, bytes));
-    if (!memory.Valid()) {
-        return false;
-    }
-    {
-        void* target = GlobalLock(memory.Get());
-        if (target == nullptr) {
-            return false;
-        }
-        GlobalMemoryLock lock(memory.Get());
-        std::memcpy(target, text.c_str(), bytes);
-    }
-    if (SetClipboardData(CF_UNICODETEXT, memory.Get()) == nullptr) {
-        return false;
-    }
-    static_cast<void>(memory.Release());  // the clipboard owns the memory now
-    return true;
+    return text.empty() || platform::win32::PlaceTextOnOpenClipboard(text);
 }
 
 }  // namespace winetest

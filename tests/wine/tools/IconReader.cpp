@@ -6,12 +6,16 @@
 #include <optional>
 #include <vector>
 
-#include "Handles.h"
 #include "TimeFactor.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
 
 namespace {
+
+using platform::win32::GdiObject;
+using platform::win32::MemoryDc;
+using platform::win32::WindowDc;
 
 struct Pixels {
     int width = 0;
@@ -74,13 +78,13 @@ bool CaptureScreen(const RECT& rect, Pixels& pixels) {
     if (width <= 0 || height <= 0 || width > 256 || height > 256) {
         return false;
     }
-    WindowDc screen(nullptr);
-    if (screen.Get() == nullptr) {
+    const WindowDc screen(nullptr);
+    if (!screen.Valid()) {
         return false;
     }
-    Canvas canvas(screen.Get(), width, height);
+    Canvas canvas(screen.Dc(), width, height);
     if (!canvas.Valid() ||
-        !BitBlt(canvas.Dc(), 0, 0, width, height, screen.Get(), rect.left, rect.top, SRCCOPY)) {
+        !BitBlt(canvas.Dc(), 0, 0, width, height, screen.Dc(), rect.left, rect.top, SRCCOPY)) {
         return false;
     }
     pixels = canvas.Read();
@@ -90,11 +94,11 @@ bool CaptureScreen(const RECT& rect, Pixels& pixels) {
 // A standard icon drawn at the given size on a plain background.
 bool DrawStandardIcon(LPCWSTR id, int width, int height, std::uint32_t background, Pixels& pixels) {
     HICON icon = LoadIconW(nullptr, id);
-    WindowDc screen(nullptr);
-    if (icon == nullptr || screen.Get() == nullptr) {
+    const WindowDc screen(nullptr);
+    if (icon == nullptr || !screen.Valid()) {
         return false;
     }
-    Canvas canvas(screen.Get(), width, height);
+    Canvas canvas(screen.Dc(), width, height);
     if (!canvas.Valid()) {
         return false;
     }

@@ -3,12 +3,13 @@
 #include <memory>
 
 #include "BoxRobot.h"
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
 
 namespace {
 
+using platform::win32::KernelHandle;
 constexpr DWORD kPollMs = 15;
 constexpr UINT kKilledExitCode = 0xDEAD;
 constexpr int kStartAttempts = 3;

@@ -2,10 +2,12 @@
 
 #include <vector>
 
-#include "Handles.h"
 #include "TimeFactor.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
+
+using platform::win32::KernelHandle;
 
 std::wstring RegFileQuoted(const std::wstring& text) {
     std::wstring quoted;

@@ -1,10 +1,12 @@
 #include "RegistryTree.h"
 
-#include "Handles.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
 
 namespace {
+
+using RegistryKey = platform::win32::RegistryKeyHandle;
 
 // RegDeleteKeyExW, which names the view, exists wherever Windows has two views (64-bit Windows
 // XP and Server 2003 SP1 and every later Windows); 32-bit Windows XP has one view and only

@@ -10,6 +10,7 @@ namespace winetest {
 
 namespace {
 
+using platform::win32::KernelHandle;
 constexpr DWORD kPollMs = 20;
 
 std::string Narrow(const std::wstring& text) {

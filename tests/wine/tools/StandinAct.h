@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "Handles.h"
 #include "TimeFactor.h"
+#include "platform/win32/Handles.h"
 
 namespace winetest {
 
@@ -46,7 +46,7 @@ class StandinAct {
 
   private:
     std::wstring folder_;
-    KernelHandle process_;
+    platform::win32::KernelHandle process_;
     HWND window_ = nullptr;
     DWORD exitCode_ = STILL_ACTIVE;
 };
