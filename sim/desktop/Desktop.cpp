@@ -1,6 +1,7 @@
 #include "SimDesktop.h"
 
 #include "SimAct.h"
+#include "SimWorkstation.h"
 
 namespace platform::sim {
 
@@ -20,6 +21,7 @@ void ResetDesktop() {
     ResetClock();
     ResetRunLock();
     ResetCodePage();
+    ResetWorkstation();
 }
 
 }  // namespace platform::sim

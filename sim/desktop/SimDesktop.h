@@ -18,6 +18,7 @@
 #include "SimShortPath.h"
 #include "SimWaiting.h"
 #include "SimWindows.h"
+#include "SimWorkstation.h"
 
 namespace platform::sim {
 

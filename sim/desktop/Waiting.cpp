@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "SimWaiting.h"
+#include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 
@@ -88,8 +89,12 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
     const std::uint64_t period = std::max<std::uint32_t>(limitMs, 1);
     // The questions the watch asked while the wait went on: one at the end of each full period.
     for (std::uint64_t asked = period; forever || asked < took; asked += period) {
-        if (ShowMessageBox(prompt.question, prompt.title,
+        if (prompt.question.empty() ||
+            ShowMessageBox(prompt.question, prompt.title,
                            kMbYesNo | kMbIconExclamation | kMbInFront) != kIdYes) {
+            if (prompt.farewellOnClipboard) {
+                static_cast<void>(PutTextOnClipboard(prompt.farewell));  // shown either way
+            }
             ShowMessageBox(prompt.farewell, prompt.title, kMbOk | kMbIconExclamation | kMbInFront);
             sim::EndedProcess() = prompt.exitCode;
             throw ProcessEnded{prompt.exitCode};

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ACTMeldungstexte.h"
@@ -21,11 +22,17 @@ using platform::Text;
 // that nothing handled.
 constexpr int kAbbruch = 2;
 
+// The farewell of a run that asks nobody (OhneFragen); nothing while the user is asked.
+std::optional<platform::WaitPrompt>& StillerAbschied() {
+    static std::optional<platform::WaitPrompt> abschied;
+    return abschied;
+}
+
 const platform::WaitPrompt& AntwortFrage() {
     static const platform::WaitPrompt frage{QUENDELHOF_PRODUCT_NAME_W,
                                             actmeldungstext::kACTAntwortetNicht,
                                             actmeldungstext::kACTHatNichtGeantwortet, kAbbruch};
-    return frage;
+    return StillerAbschied() ? *StillerAbschied() : frage;
 }
 
 // The boxes about ACT! in front of ACT!'s window, which a busy or hung ACT! may keep on top.
@@ -55,6 +62,9 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
         } catch (const platform::ServerBusy&) {
             if (static_cast<std::uint32_t>(platform::TickCount() - beginn) >=
                 zeiten.beschaeftigtMs) {
+                if (StillerAbschied()) {
+                    throw;
+                }
                 if (!WeiterVersuchen()) {
                     BeendeDenLauf(actmeldungstext::kACTWeiterhinBeschaeftigt);
                 }
@@ -62,6 +72,9 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
                 continue;
             }
         } catch (const platform::ServerGone&) {
+            if (StillerAbschied()) {
+                throw;
+            }
             BeendeDenLauf(actmeldungstext::kACTNichtErreichbar);
         }
         platform::PauseWithMessages(zeiten.wiederholungMs);
@@ -107,6 +120,11 @@ class GeduldigesObjekt final : public platform::AutomationObject {
 };
 
 }  // namespace
+
+void OhneFragen(const platform::WaitPrompt& abschied) {
+    StillerAbschied() = abschied;
+    StillerAbschied()->question.clear();
+}
 
 platform::ObjectRef ErzeugeAnwendung(const Text& progId) {
     const wartezeiten::Zeiten zeiten = wartezeiten::Aktuell();

@@ -16,6 +16,7 @@
 
 #include "platform/Types.h"
 #include "platform/Variant.h"
+#include "platform/Waiting.h"
 
 namespace actgeduld {
 
@@ -23,5 +24,12 @@ namespace actgeduld {
 // object it hands out (and theirs in turn), are made with the same patience; the last release
 // of each is watched as well.
 platform::ObjectRef ErzeugeAnwendung(const platform::Text& progId);
+
+// For a program that only looks at ACT! and reports what it finds: from this call on nobody is
+// asked. A call that a busy ACT! has rejected for the busy time throws platform::ServerBusy, one
+// whose ACT! has gone platform::ServerGone, both without a message; a call that has not returned
+// after the answer time ends the run with the prompt's farewell and exit code, without a
+// question (the prompt's question is not used). Called again, it replaces the prompt.
+void OhneFragen(const platform::WaitPrompt& abschied);
 
 }  // namespace actgeduld

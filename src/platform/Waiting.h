@@ -20,9 +20,10 @@ void PauseWithMessages(std::uint32_t milliseconds);
 // What the user is asked when a wait takes too long, and told when he gives up.
 struct WaitPrompt {
     Text title;
-    Text question;     // Yes: wait another period; No: give up
+    Text question;     // Yes: wait another period; No: give up. Empty: give up without asking
     Text farewell;     // shown after No, before the process ends
     int exitCode = 0;  // what the process ends with after the farewell
+    bool farewellOnClipboard = false;  // the farewell is put on the clipboard before it is shown
 };
 
 // Runs wait on the calling thread and watches it. When wait has not returned after limitMs,
@@ -33,7 +34,8 @@ struct WaitPrompt {
 // returns while the question is open, the question is closed as if Yes had been pressed and the run
 // goes on; there is never more than one box. Whatever wait throws passes on. Waits are made by the
 // program's one thread; a wait inside a wait is watched by the outer one. (Should the system
-// refuse the watch its thread, the wait runs unwatched.)
+// refuse the watch its thread, the wait runs unwatched.) A prompt without a question gives up
+// as soon as the limit has passed: the farewell, then the end of the process.
 void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
                  const std::function<void()>& wait);
 

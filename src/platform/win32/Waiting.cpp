@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "../Clipboard.h"
 #include "../MessageBox.h"
 #include "../Messages.h"
 #include "../ScopeGuard.h"
@@ -152,9 +153,12 @@ class Watch {
                 }
                 continue;
             }
-            // A box that cannot be shown answers No.
-            std::int32_t answer = ShowMessageBox(prompt.question, prompt.title,
-                                                 kMbYesNo | kMbIconExclamation | kMbInFront);
+            // A box that cannot be shown answers No; so does a prompt without a question.
+            std::int32_t answer =
+                prompt.question.empty()
+                    ? kIdNo
+                    : ShowMessageBox(prompt.question, prompt.title,
+                                     kMbYesNo | kMbIconExclamation | kMbInFront);
             bool over = false;
             bool end = false;
             {
@@ -174,6 +178,9 @@ class Watch {
             if (over) {
                 SetEvent(answered_.Get());
             } else if (end) {
+                if (prompt.farewellOnClipboard) {
+                    static_cast<void>(PutTextOnClipboard(prompt.farewell));  // shown either way
+                }
                 ShowMessageBox(prompt.farewell, prompt.title,
                                kMbOk | kMbIconExclamation | kMbInFront);
                 TerminateProcess(GetCurrentProcess(), static_cast<UINT>(prompt.exitCode));

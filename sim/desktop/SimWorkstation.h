@@ -1,0 +1,35 @@
+// The simulated workstation's facts that only the workstation check asks for: the Windows and
+// its user, HKEY_LOCAL_MACHINE\SOFTWARE as each view of the registry shows it, and the files'
+// versions, marks, signatures and the folders' writers. Tests set them up; paths are matched
+// without regard to case.
+#pragma once
+
+#include <map>
+#include <set>
+#include <vector>
+
+#include "platform/FileFacts.h"
+#include "platform/RegistryViews.h"
+#include "platform/SystemFacts.h"
+
+namespace platform::sim {
+
+struct WorkstationFacts {
+    WindowsVersion windows{6, 1, 7601, L"Service Pack 1", true, false};
+    bool administrator = false;
+    // By view, then by "key\value name" (the default value: "key\"), case-folded.
+    std::map<RegistryView, std::map<Text, Text>> machineTexts;
+    std::map<Text, ProgramVersion> fileVersions;
+    std::map<Text, std::vector<UserGroup>> folderWriters;  // a folder not listed: nobody
+    std::set<Text> unreadableFolders;
+    std::set<Text> downloadMarks;
+    std::map<Text, SignatureState> signatures;  // a file not listed: unsigned
+};
+
+WorkstationFacts& Workstation();
+void ResetWorkstation();
+
+// The key of WorkstationFacts::machineTexts for a value.
+Text MachineTextKey(const Text& subKey, const Text& valueName);
+
+}  // namespace platform::sim
