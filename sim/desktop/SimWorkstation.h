@@ -21,7 +21,7 @@ struct WorkstationFacts {
     std::map<RegistryView, std::map<Text, Text>> machineTexts;
     std::map<Text, ProgramVersion> fileVersions;
     std::map<Text, std::vector<UserGroup>> folderWriters;  // a folder not listed: nobody
-    std::set<Text> unreadableFolders;
+    std::set<Text> unreadableFolders;  // paths of these sets and maps in lower case
     std::set<Text> downloadMarks;
     std::map<Text, SignatureState> signatures;  // a file not listed: unsigned
 };

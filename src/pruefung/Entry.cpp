@@ -1,6 +1,6 @@
 // The entry of QuendelhofPruefung.exe; it takes the place of Quendelhof.exe's own.
-#include "Pruefungslauf.h"
 #include "platform/Entry.h"
+#include "Pruefungslauf.h"
 
 namespace quendelhof {
 

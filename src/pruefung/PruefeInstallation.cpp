@@ -38,8 +38,8 @@ bool GleicheDatei(const Text& a, const Text& b) {
         return true;
     }
     const Text kurzA = modKurznameVon::KurznameVon(a);
-    return !kurzA.empty() && platform::LowerCase(kurzA) ==
-                                 platform::LowerCase(modKurznameVon::KurznameVon(b));
+    return !kurzA.empty() &&
+           platform::LowerCase(kurzA) == platform::LowerCase(modKurznameVon::KurznameVon(b));
 }
 
 // InstallDir and ACT.EXE there, as the program finds them; gives the path of ACT.EXE, or
@@ -67,9 +67,8 @@ std::optional<Text> PruefeInstallDir(Bericht& bericht, bool windows64) {
     if (!version) {
         bericht.Fuege(pruefungstext::DateiversionFehlt());
     } else {
-        const Text text = std::to_wstring(version->major) + L"." +
-                          std::to_wstring(version->minor) + L"." +
-                          std::to_wstring(version->revision);
+        const Text text = std::to_wstring(version->major) + L"." + std::to_wstring(version->minor) +
+                          L"." + std::to_wstring(version->revision);
         bericht.Fuege(version->major == 6 ? pruefungstext::DateiversionGut(text)
                                           : pruefungstext::DateiversionFalsch(text));
     }
@@ -114,8 +113,7 @@ Text ServerPfad(const Text& eintrag) {
     }
     if (eintrag[anfang] == L'"') {
         const std::size_t ende = eintrag.find(L'"', anfang + 1);
-        return eintrag.substr(anfang + 1,
-                              ende == Text::npos ? Text::npos : ende - anfang - 1);
+        return eintrag.substr(anfang + 1, ende == Text::npos ? Text::npos : ende - anfang - 1);
     }
     const std::size_t exe = platform::LowerCase(eintrag).find(L".exe", anfang);
     if (exe != Text::npos) {

@@ -72,8 +72,8 @@ void PruefeLaufendesACT(Bericht& bericht, const Text& kopf) {
         Bericht abschied = bericht;
         abschied.Fuege(pruefungstext::KeineAntwort(Sekunden(zeiten.antwortMs)));
         abschied.Fuege(pruefungstext::NichtGeprueft());
-        actgeduld::OhneFragen(
-            platform::WaitPrompt{pruefungstext::kTitel, Text(), abschied.Text(kopf), kFehler, true});
+        actgeduld::OhneFragen(platform::WaitPrompt{pruefungstext::kTitel, Text(),
+                                                   abschied.Text(kopf), kFehler, true});
     };
     try {
         Text ms;

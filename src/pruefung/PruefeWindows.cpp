@@ -14,8 +14,8 @@ void PruefeWindows(Bericht& bericht) {
     if (!windows.servicePack.empty()) {
         version += L" " + windows.servicePack;
     }
-    bericht.Fuege(pruefungstext::Windows(version, windows.windows64 ? 64 : 32,
-                                         windows.program64 ? 64 : 32));
+    bericht.Fuege(
+        pruefungstext::Windows(version, windows.windows64 ? 64 : 32, windows.program64 ? 64 : 32));
     const std::uint32_t codepage = platform::codepage::AnsiCodePage();
     bericht.Fuege(platform::IsAnsiRepresentable(platform::ProgramFolder())
                       ? pruefungstext::CodepageGut(codepage)

@@ -13,10 +13,10 @@ namespace pruefung {
 
 int Pruefungslauf() {
     const platform::ProgramVersion version = platform::GetProgramVersion();
-    const platform::Text kopf = pruefungstext::Kopf(
-        std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) + L"." +
-            std::to_wstring(version.revision),
-        platform::GetWindowsVersion().program64 ? 64 : 32);
+    const platform::Text kopf =
+        pruefungstext::Kopf(std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
+                                L"." + std::to_wstring(version.revision),
+                            platform::GetWindowsVersion().program64 ? 64 : 32);
     Bericht bericht;
     try {
         PruefeWindows(bericht);
@@ -35,10 +35,10 @@ int Pruefungslauf() {
     const platform::Text text = bericht.Text(kopf);
     // The report is shown whether the clipboard could be had or not.
     static_cast<void>(platform::PutTextOnClipboard(text));
-    platform::ShowMessageBox(text, pruefungstext::kTitel,
-                             platform::kMbOk | (bericht.Exitcode() == 0
-                                                    ? platform::kMbIconInformation
-                                                    : platform::kMbIconExclamation));
+    platform::ShowMessageBox(
+        text, pruefungstext::kTitel,
+        platform::kMbOk | (bericht.Exitcode() == 0 ? platform::kMbIconInformation
+                                                   : platform::kMbIconExclamation));
     return bericht.Exitcode();
 }
 

@@ -96,8 +96,9 @@ Zeile KeinDownloadVermerk() {
 }
 Zeile DownloadVermerk(const Text& datei) {
     return {Hinweis, L"Download-Vermerk",
-            Q(datei) + L" trägt noch den Vermerk aus dem Internet. Die Datei entsperren: mit "
-                       L"der rechten Maustaste auf die Datei, „Eigenschaften“, „Zulassen“."};
+            Q(datei) +
+                L" trägt noch den Vermerk aus dem Internet. Die Datei entsperren: mit "
+                L"der rechten Maustaste auf die Datei, „Eigenschaften“, „Zulassen“."};
 }
 Zeile QuendelhofGleich(const Text& version) {
     return {Ok, kQuendelhof, L"liegt daneben, Version " + version + L" wie diese Prüfung."};
@@ -144,14 +145,16 @@ Zeile WartezeitUnlesbar(const Text& wert, const Text& antwort, const Text& besch
 }
 
 Zeile InstallDirGut(const Text& ordner) {
-    return {Ok, kInstallDir,
-            L"InstallDir " + Q(ordner) + L" (32-Bit-Ansicht der Registrierung, die Quendelhof liest)."};
+    return {
+        Ok, kInstallDir,
+        L"InstallDir " + Q(ordner) + L" (32-Bit-Ansicht der Registrierung, die Quendelhof liest)."};
 }
 Zeile InstallDirAbweichend(const Text& ordner, const Text& ordner64) {
     return {Hinweis, kInstallDir,
-            L"InstallDir " + Q(ordner) + L" (32-Bit-Ansicht, die Quendelhof liest); die "
-            L"64-Bit-Ansicht nennt " + Q(ordner64) +
-                L". Reste einer anderen ACT!-Installation entfernen."};
+            L"InstallDir " + Q(ordner) +
+                L" (32-Bit-Ansicht, die Quendelhof liest); die "
+                L"64-Bit-Ansicht nennt " +
+                Q(ordner64) + L". Reste einer anderen ACT!-Installation entfernen."};
 }
 Zeile InstallDirNur64(const Text& ordner64) {
     return {Fehler, kInstallDir,
@@ -193,7 +196,8 @@ Zeile KlasseOhneServer(const Text& klasse) {
             L"die Klasse " + klasse + L" nennt kein Programm (LocalServer32). " + kNeuInstallieren};
 }
 Zeile ServerFehlt(const Text& datei) {
-    return {Fehler, kServer, L"das eingetragene Programm " + Q(datei) + L" fehlt. " + kNeuInstallieren};
+    return {Fehler, kServer,
+            L"das eingetragene Programm " + Q(datei) + L" fehlt. " + kNeuInstallieren};
 }
 Zeile ServerWoanders(const Text& datei, const Text& actExe) {
     return {Fehler, kServer,
@@ -268,17 +272,19 @@ Zeile DatenbankdateiVorhanden() {
 }
 Zeile DatenbankdateiFehlt(const Text& datei) {
     return {Fehler, kDatei,
-            Q(datei) + L" fehlt, ist nicht erreichbar oder hat Zeichen, die die ANSI-Codepage "
-                       L"nicht darstellt."};
+            Q(datei) +
+                L" fehlt, ist nicht erreichbar oder hat Zeichen, die die ANSI-Codepage "
+                L"nicht darstellt."};
 }
 Zeile KurzformGut(const Text& kurz) {
     return {Ok, L"Kurzform", Q(kurz) + L"."};
 }
 Zeile KurzformMitLeerzeichen(const Text& kurz) {
     return {Hinweis, L"Kurzform",
-            Q(kurz) + L" enthält Leerzeichen: das Laufwerk führt keine 8.3-Namen, und die "
-                      L"Befehlszeile verträgt keine Leerzeichen. Die Datenbank in einen Ordner "
-                      L"ohne Leerzeichen legen."};
+            Q(kurz) +
+                L" enthält Leerzeichen: das Laufwerk führt keine 8.3-Namen, und die "
+                L"Befehlszeile verträgt keine Leerzeichen. Die Datenbank in einen Ordner "
+                L"ohne Leerzeichen legen."};
 }
 Zeile Befehlszeile(const Text& beispiel) {
     return {Ok, L"Befehlszeile", beispiel};

@@ -44,8 +44,8 @@ const std::array<GroupSid, 3> kGroups = {{
 bool IsGroup(PSID sid, const GroupSid& group) {
     SID_IDENTIFIER_AUTHORITY authority = group.authority;
     PSID made = nullptr;
-    if (!AllocateAndInitializeSid(&authority, group.count, group.first, group.second, 0, 0, 0, 0,
-                                  0, 0, &made)) {
+    if (!AllocateAndInitializeSid(&authority, group.count, group.first, group.second, 0, 0, 0, 0, 0,
+                                  0, &made)) {
         return false;
     }
     bool equal = EqualSid(sid, made) != FALSE;

@@ -11,8 +11,8 @@ namespace platform {
 std::optional<Text> ReadMachineText(RegistryView view, const Text& subKey, const Text& valueName) {
     const REGSAM viewFlag = view == RegistryView::Bits32 ? KEY_WOW64_32KEY : KEY_WOW64_64KEY;
     HKEY opened = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE | viewFlag,
-                      &opened) != ERROR_SUCCESS) {
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, subKey.c_str(), 0, KEY_QUERY_VALUE | viewFlag, &opened) !=
+        ERROR_SUCCESS) {
         return std::nullopt;
     }
     const win32::RegistryKeyHandle key(opened);

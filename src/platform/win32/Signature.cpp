@@ -24,12 +24,12 @@ GUID GenericVerifyV2() {
     return GUID{0x00aac56b, 0xcd44, 0x11d0, {0x8c, 0xc2, 0x00, 0xc0, 0x4f, 0xc2, 0x95, 0xee}};
 }
 
-constexpr LONG kNoSignature = static_cast<LONG>(0x800B0100);          // TRUST_E_NOSIGNATURE
-constexpr LONG kSubjectFormUnknown = static_cast<LONG>(0x800B0003);   // TRUST_E_SUBJECT_FORM_UNKNOWN
-constexpr LONG kProviderUnknown = static_cast<LONG>(0x800B0001);      // TRUST_E_PROVIDER_UNKNOWN
-constexpr LONG kActionUnknown = static_cast<LONG>(0x800B0002);        // TRUST_E_ACTION_UNKNOWN
-constexpr DWORD kRevocationCheckNone = 0x00000010;                    // WTD_REVOCATION_CHECK_NONE
-constexpr DWORD kCacheOnlyUrlRetrieval = 0x00001000;                  // WTD_CACHE_ONLY_URL_RETRIEVAL
+constexpr LONG kNoSignature = static_cast<LONG>(0x800B0100);         // TRUST_E_NOSIGNATURE
+constexpr LONG kSubjectFormUnknown = static_cast<LONG>(0x800B0003);  // TRUST_E_SUBJECT_FORM_UNKNOWN
+constexpr LONG kProviderUnknown = static_cast<LONG>(0x800B0001);     // TRUST_E_PROVIDER_UNKNOWN
+constexpr LONG kActionUnknown = static_cast<LONG>(0x800B0002);       // TRUST_E_ACTION_UNKNOWN
+constexpr DWORD kRevocationCheckNone = 0x00000010;                   // WTD_REVOCATION_CHECK_NONE
+constexpr DWORD kCacheOnlyUrlRetrieval = 0x00001000;                 // WTD_CACHE_ONLY_URL_RETRIEVAL
 
 LoadedLibrary LoadFromSystemFolder(const wchar_t* name) {
     wchar_t folder[MAX_PATH] = {};

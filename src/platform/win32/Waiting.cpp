@@ -154,11 +154,10 @@ class Watch {
                 continue;
             }
             // A box that cannot be shown answers No; so does a prompt without a question.
-            std::int32_t answer =
-                prompt.question.empty()
-                    ? kIdNo
-                    : ShowMessageBox(prompt.question, prompt.title,
-                                     kMbYesNo | kMbIconExclamation | kMbInFront);
+            std::int32_t answer = prompt.question.empty()
+                                      ? kIdNo
+                                      : ShowMessageBox(prompt.question, prompt.title,
+                                                       kMbYesNo | kMbIconExclamation | kMbInFront);
             bool over = false;
             bool end = false;
             {
