@@ -1,5 +1,10 @@
 #include "SimWorkstation.h"
 
+#include <string>
+
+#include "SimRegistry.h"
+#include "platform/Ansi.h"
+#include "platform/Registry.h"
 #include "platform/TextUtil.h"
 
 namespace platform {
@@ -39,11 +44,17 @@ bool UserIsAdministrator() {
 }
 
 std::optional<Text> ReadMachineText(RegistryView view, const Text& subKey, const Text& valueName) {
-    // A 32-bit Windows has one registry for both views.
-    if (!sim::Workstation().windows.windows64) {
-        view = RegistryView::Bits32;
+    // The simulated registry is the program's own view, the 32-bit one; a 32-bit Windows has
+    // no other.
+    if (view == RegistryView::Bits32 || !sim::Workstation().windows.windows64) {
+        const auto value = sim::RegistryValueOf(kHkeyLocalMachine, subKey, valueName);
+        if (!value || (value->type != kRegSz && value->type != kRegExpandSz)) {
+            return std::nullopt;
+        }
+        const std::string bytes(value->data.begin(), value->data.end());
+        return FromAnsi(bytes.substr(0, bytes.find('\0')));
     }
-    const auto& texts = sim::Workstation().machineTexts[view];
+    const auto& texts = sim::Workstation().texts64;
     auto found = texts.find(sim::MachineTextKey(subKey, valueName));
     return found == texts.end() ? std::nullopt : std::optional<Text>(found->second);
 }

@@ -14,9 +14,9 @@ void PruefeWindows(Bericht& bericht) {
     if (!windows.servicePack.empty()) {
         version += L" " + windows.servicePack;
     }
-    bericht.Fuege(
-        pruefungstext::Windows(version, windows.windows64 ? 64 : 32, windows.program64 ? 64 : 32));
-    const std::uint32_t codepage = platform::codepage::AnsiCodePage();
+    bericht.Fuege(pruefungstext::Windows(version, windows.windows64 ? L"64" : L"32",
+                                         windows.program64 ? L"64" : L"32"));
+    const platform::Text codepage = std::to_wstring(platform::codepage::AnsiCodePage());
     bericht.Fuege(platform::IsAnsiRepresentable(platform::ProgramFolder())
                       ? pruefungstext::CodepageGut(codepage)
                       : pruefungstext::CodepageSchlecht(codepage));

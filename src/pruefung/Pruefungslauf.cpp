@@ -16,7 +16,7 @@ int Pruefungslauf() {
     const platform::Text kopf =
         pruefungstext::Kopf(std::to_wstring(version.major) + L"." + std::to_wstring(version.minor) +
                                 L"." + std::to_wstring(version.revision),
-                            platform::GetWindowsVersion().program64 ? 64 : 32);
+                            platform::GetWindowsVersion().program64 ? L"64" : L"32");
     Bericht bericht;
     try {
         PruefeWindows(bericht);

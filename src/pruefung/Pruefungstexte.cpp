@@ -44,8 +44,8 @@ Text Marke(pruefung::Marke marke) {
     return L"[Fehler]";
 }
 
-Text Kopf(const Text& version, int bits) {
-    return Text(kTitel) + L" " + version + L" (" + std::to_wstring(bits) + L" Bit)";
+Text Kopf(const Text& version, const Text& bits) {
+    return Text(kTitel) + L" " + version + L" (" + bits + L" Bit)";
 }
 
 Text Ergebnis(int fehler, int hinweise) {
@@ -53,18 +53,18 @@ Text Ergebnis(int fehler, int hinweise) {
            (hinweise == 1 ? L" Hinweis." : L" Hinweise.");
 }
 
-Zeile Windows(const Text& version, int bitsWindows, int bitsProgramm) {
+Zeile Windows(const Text& version, const Text& bitsWindows, const Text& bitsProgramm) {
     return {Ok, L"Windows",
-            version + L", " + std::to_wstring(bitsWindows) + L"-Bit-Windows, Prüfung als " +
-                std::to_wstring(bitsProgramm) + L"-Bit-Programm."};
+            version + L", " + bitsWindows + L"-Bit-Windows, Prüfung als " + bitsProgramm +
+                L"-Bit-Programm."};
 }
-Zeile CodepageGut(std::uint32_t codepage) {
+Zeile CodepageGut(const Text& codepage) {
     return {Ok, L"ANSI-Codepage",
-            std::to_wstring(codepage) + L"; der Pfad des Programmordners ist darin darstellbar."};
+            codepage + L"; der Pfad des Programmordners ist darin darstellbar."};
 }
-Zeile CodepageSchlecht(std::uint32_t codepage) {
+Zeile CodepageSchlecht(const Text& codepage) {
     return {Fehler, L"ANSI-Codepage",
-            std::to_wstring(codepage) +
+            codepage +
                 L"; der Pfad des Programmordners enthält Zeichen, die sie nicht darstellt. "
                 L"Quendelhof in einen Ordner legen, dessen Pfad nur solche Zeichen enthält "
                 L"(z. B. unter C:\\Programme)."};

@@ -3,8 +3,6 @@
 // placeholders, and a unit test holds the two together.
 #pragma once
 
-#include <cstdint>
-
 #include "Bericht.h"
 #include "platform/Types.h"
 
@@ -20,14 +18,14 @@ inline constexpr wchar_t kZwischenablage[] =
 // "[OK]", "[Hinweis]", "[Fehler]".
 Text Marke(pruefung::Marke marke);
 // The heading: "Quendelhof-Prüfung 1.0.14 (32 Bit) auf COMPUTER".
-Text Kopf(const Text& version, int bits);
+Text Kopf(const Text& version, const Text& bits);
 // The tally under the lines.
 Text Ergebnis(int fehler, int hinweise);
 
 // Windows and its user.
-Zeile Windows(const Text& version, int bitsWindows, int bitsProgramm);
-Zeile CodepageGut(std::uint32_t codepage);
-Zeile CodepageSchlecht(std::uint32_t codepage);
+Zeile Windows(const Text& version, const Text& bitsWindows, const Text& bitsProgramm);
+Zeile CodepageGut(const Text& codepage);
+Zeile CodepageSchlecht(const Text& codepage);
 Zeile Administrator(bool ja);
 
 // Quendelhof's folder and files.

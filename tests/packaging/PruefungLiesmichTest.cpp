@@ -31,9 +31,9 @@ std::vector<pruefung::Zeile> AlleZeilen() {
     const Text p = L"<Pfad>";
     const Text z = L"<Zahl>";
     const Text t = L"<Text>";
-    return {pt::Windows(L"<Version>", 64, 32),
-            pt::CodepageGut(1252),
-            pt::CodepageSchlecht(1252),
+    return {pt::Windows(L"<Version>", L"<Bits>", L"<Bits>"),
+            pt::CodepageGut(z),
+            pt::CodepageSchlecht(z),
             pt::Administrator(true),
             pt::Administrator(false),
             pt::OrdnerGeschuetzt(p),
@@ -97,7 +97,7 @@ TEST(PruefungLiesmichTest, TheGuideQuotesEveryLineOfTheReport) {
     inhalt << datei.rdbuf();
     const Text liesmich = Zusammengezogen(platform::FromUtf8(inhalt.str()));
     std::vector<Text> texte = {pt::kTitel, pt::kZwischenablage, pt::Ergebnis(0, 1),
-                               pt::Kopf(L"<Version>", 32)};
+                               pt::Kopf(L"<Version>", L"<Bits>")};
     for (const pruefung::Zeile& zeile : AlleZeilen()) {
         texte.push_back(pruefung::AlsText(zeile));
     }
