@@ -4,7 +4,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "PortContractTest.h"
 #include "platform/Registry.h"
@@ -17,23 +20,22 @@ using platform::RegistryView;
 
 enum class Placement { ThirtyTwoBitView, SixtyFourBitViewOnly };
 
+// Plain data: the rows are built at start-up, before any test.
 struct ViewRow {
     const char* name;
     Placement placement;
-    StoredValue value;
-    std::optional<Text> read;  // ReadMachineText in the 32-bit view
+    std::uint32_t type;
+    std::string_view bytes;
+    const wchar_t* read;  // ReadMachineText in the 32-bit view; null: nothing
 };
 
 const ViewRow kViewRows[] = {
-    {"TextIn32BitView",
-     Placement::ThirtyTwoBitView,
-     {platform::kRegSz, Bytes("C:\\ACT\0")},
-     Text(L"C:\\ACT")},
-    {"NoText", Placement::ThirtyTwoBitView, {platform::kRegDword, Bytes("\1\0\0\0")}, std::nullopt},
-    {"TextIn64BitViewOnly",
-     Placement::SixtyFourBitViewOnly,
-     {platform::kRegSz, Bytes("C:\\ACT\0")},
-     std::nullopt},
+    {"TextIn32BitView", Placement::ThirtyTwoBitView, platform::kRegSz,
+     std::string_view("C:\\ACT\0", 7), L"C:\\ACT"},
+    {"NoText", Placement::ThirtyTwoBitView, platform::kRegDword, std::string_view("\1\0\0\0", 4),
+     nullptr},
+    {"TextIn64BitViewOnly", Placement::SixtyFourBitViewOnly, platform::kRegSz,
+     std::string_view("C:\\ACT\0", 7), nullptr},
 };
 
 using PortContractReadMachineText = PortContractTable<ViewRow>;
@@ -42,12 +44,16 @@ TEST_P(PortContractReadMachineText, ReadsTextsOfThe32BitView) {
     const ViewRow& row = GetParam();
     Env().UseCodePage(1252);
     const Text key = Env().ScratchKey() + L"\\Install";
+    const StoredValue value{row.type,
+                            std::vector<std::uint8_t>(row.bytes.begin(), row.bytes.end())};
     if (row.placement == Placement::ThirtyTwoBitView) {
-        Env().PutValue(kHkeyLocalMachine, key, L"InstallDir", row.value);
+        Env().PutValue(kHkeyLocalMachine, key, L"InstallDir", value);
     } else {
-        Env().PutValueIn64BitViewOnly(kHkeyLocalMachine, key, L"InstallDir", row.value);
+        Env().PutValueIn64BitViewOnly(kHkeyLocalMachine, key, L"InstallDir", value);
     }
-    EXPECT_EQ(platform::ReadMachineText(RegistryView::Bits32, key, L"InstallDir"), row.read);
+    const std::optional<Text> read =
+        row.read != nullptr ? std::optional<Text>(row.read) : std::nullopt;
+    EXPECT_EQ(platform::ReadMachineText(RegistryView::Bits32, key, L"InstallDir"), read);
     EXPECT_EQ(platform::ReadMachineText(RegistryView::Bits32, key, L"Fehlt"), std::nullopt);
 }
 
