@@ -1,9 +1,10 @@
 // The workstation check's own logic where the Wine desk-state table cannot reach it: the
-// program file of a LocalServer32 entry, and a folder that ordinary users may write to (Wine
-// keeps no access lists of files), on the simulated desktop.
+// program file of a LocalServer32 entry, QUENDELHOF_WAIT read or ignored, and a folder that
+// ordinary users may write to (Wine keeps no access lists of files), on the simulated desktop.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <optional>
 
 #include "platform/Program.h"
 #include "pruefung/Pruefungen.h"
@@ -71,6 +72,38 @@ INSTANTIATE_TEST_SUITE_P(
                pruefung::Marke::Hinweis,
                L"Authentifizierte Benutzer, Jeder. "},
         Ordner{"Unreadable", {}, true, pruefung::Marke::Hinweis, L"icacls"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct Wartezeit {
+    const char* name;
+    std::optional<Text> wert;
+    pruefung::Marke marke;
+    Text grenzen;
+};
+
+class WartezeitTest : public ::testing::TestWithParam<Wartezeit> {};
+
+TEST_P(WartezeitTest, ReportsTheLimitsAndAValueThatIsIgnored) {
+    platform::sim::ResetDesktop();
+    if (GetParam().wert) {
+        platform::sim::Program().environment[L"QUENDELHOF_WAIT"] = *GetParam().wert;
+    }
+    pruefung::Bericht bericht;
+    pruefung::PruefeWartezeit(bericht);
+    ASSERT_EQ(bericht.Zeilen().size(), 1u);
+    EXPECT_EQ(bericht.Zeilen()[0].marke, GetParam().marke);
+    EXPECT_NE(bericht.Zeilen()[0].befund.find(GetParam().grenzen), Text::npos);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Werte, WartezeitTest,
+    ::testing::Values(
+        Wartezeit{"NotSet", std::nullopt, pruefung::Marke::Ok, L"30 s ohne Antwort, 10 s"},
+        Wartezeit{"Fraction", L"busy=0,125 hang=2,5", pruefung::Marke::Ok,
+                  L"2,5 s ohne Antwort, 0,125 s"},
+        Wartezeit{"TheDefaultsNamed", L"hang=30", pruefung::Marke::Ok, L"30 s ohne Antwort"},
+        Wartezeit{"Unreadable", L"hang=0.05,warte=5", pruefung::Marke::Hinweis,
+                  L"30 s ohne Antwort, 10 s"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
