@@ -82,7 +82,7 @@ Zeile OrdnerOffen(const Text& ordner, const Text& gruppen) {
             Q(ordner) + L"; dort dürfen schreiben: " + gruppen +
                 L". Jeder Benutzer (und jedes Programm, das er startet) kann Quendelhof.exe "
                 L"ersetzen oder eine DLL danebenlegen. Als Administrator schützen: icacls " +
-                Q(ordner) +
+                Q(ordner) + L" /setowner *S-1-5-32-544 /T, dann icacls " + Q(ordner) +
                 L" /inheritance:r /grant:r *S-1-5-32-544:(OI)(CI)F *S-1-5-18:(OI)(CI)F "
                 L"*S-1-5-32-545:(OI)(CI)RX (siehe LIESMICH)."};
 }
