@@ -24,6 +24,15 @@ std::wstring PruefungExe(const std::wstring& quendelhofExe) {
     return quendelhofExe.substr(0, quendelhofExe.find_last_of(L'\\')) + L"\\QuendelhofPruefung.exe";
 }
 
+std::string Utf8(const std::wstring& text) {
+    int size = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), nullptr,
+                                   0, nullptr, nullptr);
+    std::string bytes(static_cast<std::size_t>(size > 0 ? size : 0), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(), size,
+                        nullptr, nullptr);
+    return bytes;
+}
+
 // The mark of each checked point, as the report's lines "[Mark] Point: ..." give them (the
 // worst where a point has more than one line).
 Marken MarkenDes(const std::wstring& bericht) {
@@ -180,7 +189,7 @@ TEST_P(PruefungScenario, ReportsTheDeskAndChangesNothing) {
     RunResult run = RunRaw(pruefung_, Quoted(pruefung_), {Button::Ok});
     ASSERT_EQ(run.boxes.size(), 1u);
     const std::wstring bericht = run.boxes[0].text;
-    SCOPED_TRACE(testing::Message() << "report:\n" << std::string(bericht.begin(), bericht.end()));
+    SCOPED_TRACE(testing::Message() << "report:\n" << Utf8(bericht));
     EXPECT_EQ(run.boxes[0].title, L"Quendelhof-Prüfung");
     EXPECT_EQ(run.exitCode, zeile.exitCode);
     EXPECT_FALSE(run.timedOut);
@@ -188,7 +197,7 @@ TEST_P(PruefungScenario, ReportsTheDeskAndChangesNothing) {
     for (const auto& [punkt, marke] : zeile.marken) {
         auto gefunden = marken.find(punkt);
         EXPECT_EQ(gefunden == marken.end() ? L"(keine Zeile)" : gefunden->second, marke)
-            << punkt.size();
+            << Utf8(punkt);
     }
     EXPECT_EQ(ReadClipboardText(), std::optional<std::wstring>(bericht));
 
@@ -205,7 +214,7 @@ TEST_P(PruefungScenario, ReportsTheDeskAndChangesNothing) {
             ++starts;
         } else if (eintrag.rfind(L"layouts ", 0) != 0) {
             EXPECT_NE(std::find(erlaubt.begin(), erlaubt.end(), eintrag), erlaubt.end())
-                << std::string(eintrag.begin(), eintrag.end());
+                << Utf8(eintrag);
         }
     }
     EXPECT_EQ(starts, actLief ? 1 : 0);
