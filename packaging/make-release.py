@@ -4,7 +4,7 @@
     make-release.py --epoch SECONDS --folder NAME --package NAME-VERSION --out DIR
                     --texts FILE... --exe ARCH=EXE...
 
-For each architecture, DIR/NAME-VERSION-ARCH/NAME/ receives the exe and the texts: the zip's
+For each architecture, DIR/NAME-VERSION-ARCH/NAME/ receives its exes and the texts: the zip's
 content as Windows' "Alle extrahieren" unpacks it by default, into a folder named after the zip.
 DIR/NAME-VERSION-ARCH.zip holds the folder NAME/ with the same files. For the same inputs the
 zips are the same bytes: entries in a fixed order, all dated SECONDS (SOURCE_DATE_EPOCH), with
@@ -100,25 +100,31 @@ def main():
 
     sign_with = signing()
     sums = {}
+    # The programs of each architecture, in the order given: one zip per architecture.
+    programs_of = {}
     for arch, exe in (item.split("=", 1) for item in args.exe):
+        programs_of.setdefault(arch, []).append(exe)
+    for arch, exes in programs_of.items():
         stem = "%s-%s" % (args.package, arch)
         unpacked = os.path.join(args.out, stem)
         content = os.path.join(unpacked, args.folder)
         shutil.rmtree(unpacked, ignore_errors=True)
         os.makedirs(content)
-        program = os.path.join(content, os.path.basename(exe))
-        if sign_with:
-            sign(exe, program, sign_with, args.epoch)
-        else:
-            shutil.copyfile(exe, program)
-        files = [(os.path.basename(program), program, PROGRAM_MODE)]
+        files = []
+        for exe in exes:
+            program = os.path.join(content, os.path.basename(exe))
+            if sign_with:
+                sign(exe, program, sign_with, args.epoch)
+            else:
+                shutil.copyfile(exe, program)
+            files.append((os.path.basename(program), program, PROGRAM_MODE))
+            sums["%s/%s/%s" % (stem, args.folder, os.path.basename(program))] = sha256(program)
         for text in args.texts:
             copy = os.path.join(content, os.path.basename(text))
             shutil.copyfile(text, copy)
             files.append((os.path.basename(text), copy, FILE_MODE))
         write_zip(os.path.join(args.out, stem + ".zip"), args.folder, files, args.epoch)
         sums[stem + ".zip"] = sha256(os.path.join(args.out, stem + ".zip"))
-        sums["%s/%s/%s" % (stem, args.folder, os.path.basename(program))] = sha256(program)
         print("%s.zip: %s, %s" % (stem, "/".join(name for name, _, _ in files),
                                   "signed" if sign_with else "unsigned"))
     # CR LF, so that Notepad before Windows 10 1809 shows one sum a line; sha256sum -c reads it.

@@ -71,5 +71,8 @@ std::optional<int>& EndedProcess() {
 SimRunLock& RunLock() {
     return TheDesktop().runLock;
 }
+WorkstationFacts& Workstation() {
+    return TheDesktop().workstation;
+}
 
 }  // namespace platform::sim

@@ -30,6 +30,7 @@
 #include "SimShortPath.h"
 #include "SimWaiting.h"
 #include "SimWindows.h"
+#include "SimWorkstation.h"
 
 namespace platform::sim {
 
@@ -55,6 +56,7 @@ struct Desktop {
     std::optional<int> endedWith;  // the exit code of the ended process; nothing while it runs
     SimRunLock runLock;
     std::uint32_t ansiCodePage = kDefaultAnsiCodePage;
+    WorkstationFacts workstation;
 };
 
 // The one simulated desktop.

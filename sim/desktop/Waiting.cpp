@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "SimDesktop.h"
+#include "platform/Clipboard.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 
@@ -61,6 +62,9 @@ void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
         if (prompt.question.empty() ||
             ShowMessageBox(prompt.question, prompt.title,
                            kMbYesNo | kMbIconExclamation | kMbInFront) != kIdYes) {
+            if (prompt.farewellOnClipboard) {
+                static_cast<void>(PutTextOnClipboard(prompt.farewell));  // shown either way
+            }
             if (!prompt.farewell.empty()) {
                 ShowMessageBox(prompt.farewell, prompt.title,
                                kMbOk | kMbIconExclamation | kMbInFront);

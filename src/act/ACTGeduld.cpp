@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 #include "ACTFenster.h"
@@ -19,12 +20,18 @@ namespace {
 using meldungen::Id;
 using platform::Text;
 
+// The farewell of a run that asks nobody (OhneFragen); nothing while the user is asked.
+std::optional<platform::WaitPrompt>& StillerAbschied() {
+    static std::optional<platform::WaitPrompt> abschied;
+    return abschied;
+}
+
 const platform::WaitPrompt& AntwortFrage() {
     static const platform::WaitPrompt frage{meldungen::Titel(Id::ACTAntwortetNicht),
                                             meldungen::Wortlaut(Id::ACTAntwortetNicht),
                                             meldungen::Wortlaut(Id::ACTHatNichtGeantwortet),
                                             meldungen::Eintrag(Id::ACTHatNichtGeantwortet).ende};
-    return frage;
+    return StillerAbschied() ? *StillerAbschied() : frage;
 }
 
 // The wait for a release after the run's work is done: no question, no farewell; the run ends
@@ -68,6 +75,9 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
         } catch (const platform::ServerBusy&) {
             if (static_cast<std::uint32_t>(platform::TickCount() - beginn) >=
                 zeiten.beschaeftigtMs) {
+                if (StillerAbschied()) {
+                    throw;
+                }
                 if (!WeiterVersuchen()) {
                     BeendeDenLauf(Id::ACTWeiterhinBeschaeftigt);
                 }
@@ -75,6 +85,9 @@ void MitGeduld(const wartezeiten::Zeiten& zeiten, const std::function<void()>& a
                 continue;
             }
         } catch (const platform::ServerGone&) {
+            if (StillerAbschied()) {
+                throw;
+            }
             if (actfenster::Vorhanden()) {
                 BeendeDenLauf(Id::ACTVerweigertVerbindung);
             }
@@ -150,6 +163,11 @@ LetzterAufruf::~LetzterAufruf() {
 
 void BeendeWeilACTFort() {
     BeendeDenLauf(Id::ACTNichtErreichbar);
+}
+
+void OhneFragen(const platform::WaitPrompt& abschied) {
+    StillerAbschied() = abschied;
+    StillerAbschied()->question.clear();
 }
 
 platform::ObjectRef ErzeugeAnwendung(const Text& progId) {

@@ -20,6 +20,7 @@
 
 #include "platform/Types.h"
 #include "platform/Variant.h"
+#include "platform/Waiting.h"
 
 namespace actgeduld {
 
@@ -55,5 +56,12 @@ class [[nodiscard]] LetzterAufruf {
 
 // Tells the user that ACT! has gone and ends the run with exit code 2.
 [[noreturn]] void BeendeWeilACTFort();
+
+// For a program that only looks at ACT! and reports what it finds: from this call on nobody is
+// asked. A call that a busy ACT! has rejected for the busy time throws platform::ServerBusy, one
+// whose ACT! has gone platform::ServerGone, both without a message; a call that has not returned
+// after the answer time ends the run with the prompt's farewell and exit code, without a
+// question (the prompt's question is not used). Called again, it replaces the prompt.
+void OhneFragen(const platform::WaitPrompt& abschied);
 
 }  // namespace actgeduld

@@ -24,6 +24,7 @@ struct WaitPrompt {
                        // is given up after the first period
     Text farewell;     // shown after No, before the process ends; empty: nothing is shown
     int exitCode = 0;  // what the process ends with after the farewell
+    bool farewellOnClipboard = false;  // the farewell is put on the clipboard before it is shown
 };
 
 // Runs wait on the calling thread and watches it. When wait has not returned after limitMs,
@@ -34,7 +35,8 @@ struct WaitPrompt {
 // returns while the question is open, the question is closed as if Yes had been pressed and the run
 // goes on; there is never more than one box. Whatever wait throws passes on. Waits are made by the
 // program's one thread; a wait inside a wait is watched by the outer one. (Should the system
-// refuse the watch its thread, the wait runs unwatched.)
+// refuse the watch its thread, the wait runs unwatched.) A prompt without a question gives up
+// as soon as the limit has passed: the farewell, then the end of the process.
 void WatchedWait(const WaitPrompt& prompt, std::uint32_t limitMs,
                  const std::function<void()>& wait);
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "../Clipboard.h"
 #include "../MessageBox.h"
 #include "../Messages.h"
 #include "../ScopeGuard.h"
@@ -177,6 +178,9 @@ class Watch {
             if (over) {
                 SetEvent(answered_.Get());
             } else if (end) {
+                if (prompt.farewellOnClipboard) {
+                    static_cast<void>(PutTextOnClipboard(prompt.farewell));  // shown either way
+                }
                 if (!prompt.farewell.empty()) {
                     ShowMessageBox(prompt.farewell, prompt.title,
                                    kMbOk | kMbIconExclamation | kMbInFront);
