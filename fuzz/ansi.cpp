@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "platform/Ansi.h"
-#include "platform/Failure.h"
-#include "platform/Variant.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/Failure.h"
+#include "platform/core/Variant.h"
 #include "sim/desktop/SimCodePage.h"
 #include "sim/desktop/SimText.h"
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "act/modACTHandle.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 #include "sim/desktop/SimDesktop.h"
 #include "sim/desktop/SimText.h"
 

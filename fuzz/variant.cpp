@@ -16,8 +16,8 @@
 #include <vector>
 
 #include "platform/Automation.h"
-#include "platform/Failure.h"
-#include "platform/RawVariant.h"
+#include "platform/core/Failure.h"
+#include "platform/core/RawVariant.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 #include <string>
 
 #include "RawResultText.h"
-#include "platform/Failure.h"
-#include "platform/TextUtil.h"
-#include "platform/Utf8.h"
-#include "platform/Variant.h"
+#include "platform/core/Failure.h"
+#include "platform/core/TextUtil.h"
+#include "platform/core/Utf8.h"
+#include "platform/core/Variant.h"
 
 namespace platform::actmodel {
 

@@ -1,7 +1,7 @@
 #include "ActModel.h"
 
 #include "ActObjects.h"
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace platform::actmodel {
 

@@ -8,8 +8,8 @@
 
 #include "ActModel.h"
 #include "ActRecords.h"
-#include "platform/Failure.h"
-#include "platform/TextUtil.h"
+#include "platform/core/Failure.h"
+#include "platform/core/TextUtil.h"
 
 namespace platform::actmodel {
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <unordered_map>
 
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace platform::actmodel {
 

@@ -9,9 +9,9 @@
 #include <set>
 #include <vector>
 
-#include "platform/RawVariant.h"
-#include "platform/Types.h"
-#include "platform/Variant.h"
+#include "platform/core/RawVariant.h"
+#include "platform/core/Types.h"
+#include "platform/core/Variant.h"
 
 namespace platform::actmodel {
 

@@ -8,8 +8,8 @@
 #include <limits>
 #include <string_view>
 
-#include "platform/Failure.h"
-#include "platform/Utf8.h"
+#include "platform/core/Failure.h"
+#include "platform/core/Utf8.h"
 
 namespace platform::actmodel {
 

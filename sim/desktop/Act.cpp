@@ -4,7 +4,7 @@
 
 #include "SimDesktop.h"
 #include "SimText.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 
 namespace platform::sim {
 

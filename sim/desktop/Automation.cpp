@@ -2,7 +2,7 @@
 
 #include "SimDesktop.h"
 #include "SimText.h"
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace platform {
 

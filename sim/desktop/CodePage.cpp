@@ -4,7 +4,7 @@
 
 #include "CodePageTables.h"
 #include "SimDesktop.h"
-#include "platform/Utf8.h"
+#include "platform/core/Utf8.h"
 
 namespace platform {
 

@@ -5,7 +5,7 @@
 #include <array>
 #include <cerrno>
 
-#include "platform/UniqueHandle.h"
+#include "platform/core/UniqueHandle.h"
 
 namespace platform::sim {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

@@ -3,8 +3,8 @@
 
 #include "SimFiles.h"
 #include "SimText.h"
-#include "platform/Ansi.h"
 #include "platform/FileSearch.h"
+#include "platform/core/Ansi.h"
 
 namespace platform {
 

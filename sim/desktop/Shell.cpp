@@ -4,7 +4,7 @@
 
 #include "SimDesktop.h"
 #include "SimText.h"
-#include "platform/Ansi.h"
+#include "platform/core/Ansi.h"
 
 namespace platform {
 

@@ -7,8 +7,8 @@
 #include "SimFiles.h"
 #include "SimShortPath.h"
 #include "SimText.h"
-#include "platform/Ansi.h"
-#include "platform/Failure.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/Failure.h"
 
 namespace platform {
 

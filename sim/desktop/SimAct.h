@@ -12,7 +12,7 @@
 #pragma once
 
 #include "SimShell.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 #include "sim/act/ActModel.h"
 
 namespace platform::sim {

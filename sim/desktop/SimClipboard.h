@@ -3,7 +3,7 @@
 
 #include <optional>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

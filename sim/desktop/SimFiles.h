@@ -8,7 +8,7 @@
 #include <map>
 #include <optional>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

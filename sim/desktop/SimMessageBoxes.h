@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

@@ -10,7 +10,7 @@
 #include <set>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

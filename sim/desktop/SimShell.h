@@ -8,8 +8,8 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Failure.h"
 #include "platform/Shell.h"
+#include "platform/core/Failure.h"
 
 namespace platform::sim {
 

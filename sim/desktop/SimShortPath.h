@@ -5,7 +5,7 @@
 
 #include <map>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

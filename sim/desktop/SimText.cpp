@@ -1,6 +1,6 @@
 #include "SimText.h"
 
-#include "platform/Ansi.h"
+#include "platform/core/Ansi.h"
 
 namespace platform::sim {
 

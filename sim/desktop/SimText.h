@@ -4,9 +4,9 @@
 // function.
 #pragma once
 
-#include "platform/TextUtil.h"
-#include "platform/Types.h"
-#include "platform/Utf8.h"
+#include "platform/core/TextUtil.h"
+#include "platform/core/Types.h"
+#include "platform/core/Utf8.h"
 
 namespace platform::sim {
 

@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

@@ -3,9 +3,9 @@
 #include <string>
 
 #include "SimRegistry.h"
-#include "platform/Ansi.h"
 #include "platform/Registry.h"
-#include "platform/TextUtil.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/TextUtil.h"
 
 namespace platform {
 

@@ -4,9 +4,9 @@
 #include <map>
 #include <optional>
 
-#include "platform/Ansi.h"
 #include "platform/Registry.h"
-#include "platform/TextUtil.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/TextUtil.h"
 #include "sim/desktop/SimText.h"
 
 namespace platform::sim {

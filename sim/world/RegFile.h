@@ -26,7 +26,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace platform::sim {
 

@@ -2,8 +2,8 @@
 
 #include <sstream>
 
-#include "platform/Ansi.h"
 #include "platform/Registry.h"
+#include "platform/core/Ansi.h"
 #include "sim/desktop/SimAct.h"
 #include "sim/desktop/SimClipboard.h"
 #include "sim/desktop/SimShell.h"

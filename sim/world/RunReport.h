@@ -6,7 +6,7 @@
 #include <optional>
 #include <string>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 #include "sim/desktop/SimRegistry.h"
 
 namespace platform::sim {

@@ -8,7 +8,7 @@
 #include "ActWorld.h"
 #include "RegFile.h"
 #include "platform/MessageBox.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 #include "sim/desktop/SimDesktop.h"
 #include "sim/desktop/SimText.h"
 

@@ -18,9 +18,9 @@
 // dialog in ACT! that it asks the user to close.
 #pragma once
 
-#include "platform/Types.h"
-#include "platform/Variant.h"
 #include "platform/Waiting.h"
+#include "platform/core/Types.h"
+#include "platform/core/Variant.h"
 
 namespace actgeduld {
 

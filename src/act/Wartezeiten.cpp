@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "platform/Program.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 
 namespace wartezeiten {
 

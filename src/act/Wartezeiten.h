@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace wartezeiten {
 

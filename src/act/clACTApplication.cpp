@@ -12,11 +12,11 @@
 #include "act/ACTGeduld.h"
 #include "meldungen/ZeigeMeldung.h"
 #include "platform/Automation.h"
-#include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/Messages.h"
 #include "platform/RegionalSettings.h"
-#include "platform/TextUtil.h"
+#include "platform/core/Failure.h"
+#include "platform/core/TextUtil.h"
 
 using platform::Argument;
 using platform::CallKind;

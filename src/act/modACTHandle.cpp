@@ -5,9 +5,9 @@
 #include <string>
 #include <string_view>
 
-#include "platform/Ansi.h"
-#include "platform/TextUtil.h"
 #include "platform/TopLevelWindows.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/TextUtil.h"
 
 namespace modACTHandle {
 

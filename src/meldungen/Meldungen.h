@@ -11,7 +11,7 @@
 #include <initializer_list>
 #include <span>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace meldungen {
 

@@ -6,7 +6,7 @@
 #include <initializer_list>
 
 #include "Meldungen.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace meldungen {
 

@@ -4,9 +4,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "Failure.h"
-#include "Types.h"
-#include "Variant.h"
+#include "core/Failure.h"
+#include "core/Types.h"
+#include "core/Variant.h"
 
 namespace platform {
 

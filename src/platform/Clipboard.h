@@ -1,7 +1,7 @@
 // The clipboard.
 #pragma once
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

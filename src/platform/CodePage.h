@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform::codepage {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "Program.h"
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

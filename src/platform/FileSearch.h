@@ -5,7 +5,7 @@
 #include <memory>
 #include <optional>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

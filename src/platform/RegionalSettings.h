@@ -1,7 +1,7 @@
 // The user's regional settings.
 #pragma once
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

@@ -16,8 +16,8 @@
 
 #include <cstdint>
 
-#include "Types.h"
-#include "UniqueHandle.h"
+#include "core/Types.h"
+#include "core/UniqueHandle.h"
 
 namespace platform {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

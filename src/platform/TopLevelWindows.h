@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

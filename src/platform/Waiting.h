@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "Types.h"
+#include "core/Types.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace pruefung {
 

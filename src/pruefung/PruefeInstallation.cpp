@@ -3,7 +3,7 @@
 #include "platform/FileFacts.h"
 #include "platform/RegistryViews.h"
 #include "platform/SystemFacts.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 #include "switch/Existenztest.h"
 #include "switch/modKurznameVon.h"
 

@@ -1,9 +1,9 @@
 #include "Pruefungen.h"
 #include "Pruefungstexte.h"
-#include "platform/Ansi.h"
 #include "platform/CodePage.h"
 #include "platform/Program.h"
 #include "platform/SystemFacts.h"
+#include "platform/core/Ansi.h"
 
 namespace pruefung {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 
 #include "Bericht.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace pruefung {
 

@@ -3,11 +3,11 @@
 #include "Pruefungen.h"
 #include "Pruefungstexte.h"
 #include "platform/Clipboard.h"
-#include "platform/Failure.h"
 #include "platform/MessageBox.h"
 #include "platform/Program.h"
 #include "platform/SystemFacts.h"
 #include "platform/Waiting.h"
+#include "platform/core/Failure.h"
 
 namespace pruefung {
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "Bericht.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace pruefungstext {
 

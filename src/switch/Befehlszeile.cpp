@@ -6,7 +6,7 @@
 #include "modHaupt.h"
 #include "modHauptZustand.h"
 #include "platform/Program.h"
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 
 namespace modHaupt {
 

@@ -7,10 +7,10 @@
 #include "meldungen/ZeigeMeldung.h"
 #include "modHaupt.h"
 #include "modHauptZustand.h"
-#include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "platform/TextUtil.h"
 #include "platform/Waiting.h"
+#include "platform/core/Failure.h"
+#include "platform/core/TextUtil.h"
 #include "winservices/clShellExecute.h"
 #include "winservices/modRegistry.h"
 

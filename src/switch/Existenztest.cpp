@@ -1,7 +1,7 @@
 #include "Existenztest.h"
 
-#include "platform/Ansi.h"
 #include "platform/FileSearch.h"
+#include "platform/core/Ansi.h"
 
 namespace modHaupt {
 

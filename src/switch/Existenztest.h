@@ -1,7 +1,7 @@
 // The existence test of a file path.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace modHaupt {
 

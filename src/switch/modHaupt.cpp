@@ -5,10 +5,10 @@
 #include "act/clACTApplication.h"
 #include "meldungen/ZeigeMeldung.h"
 #include "modHauptZustand.h"
-#include "platform/Failure.h"
 #include "platform/Program.h"
-#include "platform/ScopeGuard.h"
 #include "platform/Waiting.h"
+#include "platform/core/Failure.h"
+#include "platform/core/ScopeGuard.h"
 #include "winservices/ErrorBox.h"
 #include "winservices/clShellExecute.h"
 

@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 class clACTApplication;
 class clShellExecute;

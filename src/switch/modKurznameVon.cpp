@@ -2,9 +2,9 @@
 
 #include <string>
 
-#include "platform/Ansi.h"
-#include "platform/Failure.h"
 #include "platform/ShortPath.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/Failure.h"
 #include "winservices/ErrorBox.h"
 
 namespace modKurznameVon {

@@ -1,7 +1,7 @@
 // Short (8.3) forms of paths.
 #pragma once
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace modKurznameVon {
 

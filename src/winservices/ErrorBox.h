@@ -1,8 +1,8 @@
 // The error box of the Windows-service procedures.
 #pragma once
 
-#include "platform/Failure.h"
-#include "platform/Types.h"
+#include "platform/core/Failure.h"
+#include "platform/core/Types.h"
 
 namespace winservices {
 

@@ -1,7 +1,7 @@
 #include "clShellExecute.h"
 
 #include "ErrorBox.h"
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <cstdint>
 
 #include "platform/Shell.h"
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 class clShellExecute {
   public:

@@ -5,9 +5,9 @@
 #include <vector>
 
 #include "ErrorBox.h"
-#include "platform/Ansi.h"
-#include "platform/Failure.h"
 #include "platform/Registry.h"
+#include "platform/core/Ansi.h"
+#include "platform/core/Failure.h"
 
 namespace modRegistry {
 

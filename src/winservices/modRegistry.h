@@ -3,8 +3,8 @@
 
 #include <cstdint>
 
-#include "platform/Types.h"
-#include "platform/Variant.h"
+#include "platform/core/Types.h"
+#include "platform/core/Variant.h"
 
 namespace modRegistry {
 

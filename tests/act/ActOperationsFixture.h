@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "act/clACTApplication.h"
-#include "platform/Failure.h"
 #include "platform/MessageBox.h"
+#include "platform/core/Failure.h"
 #include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "act/ActOperationsFixture.h"
-#include "platform/RawVariant.h"
+#include "platform/core/RawVariant.h"
 
 namespace {
 

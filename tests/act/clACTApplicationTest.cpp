@@ -3,9 +3,9 @@
 #include <gtest/gtest.h>
 
 #include "act/clACTApplication.h"
-#include "platform/Failure.h"
 #include "platform/MessageBox.h"
-#include "platform/RawVariant.h"
+#include "platform/core/Failure.h"
+#include "platform/core/RawVariant.h"
 #include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 

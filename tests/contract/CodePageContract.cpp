@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "PortContractTest.h"
-#include "platform/Ansi.h"
 #include "platform/CodePage.h"
+#include "platform/core/Ansi.h"
 
 namespace portcontract {
 namespace {

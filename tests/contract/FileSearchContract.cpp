@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "PortContractTest.h"
-#include "platform/Ansi.h"
+#include "platform/core/Ansi.h"
 
 namespace portcontract {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <vector>
 
-#include "platform/Types.h"
+#include "platform/core/Types.h"
 
 namespace portcontract {
 

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "PortContractTest.h"
-#include "platform/Ansi.h"
 #include "platform/FileSearch.h"
+#include "platform/core/Ansi.h"
 
 namespace portcontract {
 namespace {

@@ -13,7 +13,7 @@
 
 #include "QuendelhofVersion.h"
 #include "meldungen/Meldungen.h"
-#include "platform/Utf8.h"
+#include "platform/core/Utf8.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <fstream>
 #include <sstream>
 
-#include "platform/Utf8.h"
+#include "platform/core/Utf8.h"
 #include "pruefung/Pruefungstexte.h"
 
 namespace {

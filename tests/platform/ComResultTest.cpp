@@ -3,7 +3,7 @@
 
 #include <cstdint>
 
-#include "platform/ComResult.h"
+#include "platform/core/ComResult.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Text helpers: the argument text of a command line, the split, trimming and lower case.
 #include <gtest/gtest.h>
 
-#include "platform/TextUtil.h"
+#include "platform/core/TextUtil.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "platform/UniqueHandle.h"
+#include "platform/core/UniqueHandle.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "platform/VersionResource.h"
+#include "platform/core/VersionResource.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 #include "sim/act/ActIni.h"
 #include "sim/act/ActModel.h"
 

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "platform/Automation.h"
-#include "platform/Failure.h"
 #include "platform/TopLevelWindows.h"
+#include "platform/core/Failure.h"
 #include "support/FailureNumber.h"
 #include "support/SimDesktopTest.h"
 

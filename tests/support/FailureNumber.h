@@ -4,7 +4,7 @@
 #include <cstdint>
 #include <functional>
 
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace testsupport {
 

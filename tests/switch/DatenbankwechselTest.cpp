@@ -4,8 +4,8 @@
 
 #include "WechselTestBasis.h"
 #include "platform/MessageBox.h"
-#include "platform/RawVariant.h"
 #include "platform/Shell.h"
+#include "platform/core/RawVariant.h"
 #include "sim/desktop/SimShell.h"
 
 namespace {

@@ -8,8 +8,8 @@
 #include <memory>
 #include <vector>
 
-#include "../ComResult.h"
-#include "../Failure.h"
+#include "../core/ComResult.h"
+#include "../core/Failure.h"
 #include "ComHandles.h"
 #include "Handles.h"
 #include "VariantConversion.h"

@@ -4,7 +4,7 @@
 
 #include <climits>
 
-#include "../Failure.h"
+#include "../core/Failure.h"
 
 namespace platform::codepage {
 

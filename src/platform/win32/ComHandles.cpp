@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "../Failure.h"
+#include "../core/Failure.h"
 
 namespace platform::win32 {
 

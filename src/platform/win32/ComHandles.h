@@ -10,7 +10,7 @@
 #include <string>
 #include <utility>
 
-#include "../UniqueStruct.h"
+#include "../core/UniqueStruct.h"
 #include "Handles.h"
 
 namespace platform::win32 {

@@ -7,8 +7,8 @@
 #include <array>
 #include <span>
 
-#include "../ScopeGuard.h"
-#include "../VersionResource.h"
+#include "../core/ScopeGuard.h"
+#include "../core/VersionResource.h"
 #include "Handles.h"
 
 namespace platform {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "../Ansi.h"
+#include "../core/Ansi.h"
 #include "Handles.h"
 
 namespace platform {

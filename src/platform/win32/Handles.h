@@ -5,7 +5,7 @@
 
 #include <windows.h>
 
-#include "../UniqueHandle.h"
+#include "../core/UniqueHandle.h"
 
 namespace platform::win32 {
 

@@ -6,8 +6,8 @@
 #include <span>
 #include <vector>
 
-#include "../TextUtil.h"
-#include "../VersionResource.h"
+#include "../core/TextUtil.h"
+#include "../core/VersionResource.h"
 #include "QuendelhofVersion.h"
 
 namespace platform {

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "../Ansi.h"
+#include "../core/Ansi.h"
 
 namespace platform {
 

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "../Ansi.h"
+#include "../core/Ansi.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 #include <wintrust.h>
 
 #include "../FileFacts.h"
-#include "../UniqueHandle.h"
+#include "../core/UniqueHandle.h"
 
 namespace platform {
 

@@ -6,7 +6,7 @@
 
 #include <cstring>
 
-#include "../Failure.h"
+#include "../core/Failure.h"
 #include "ComHandles.h"
 
 namespace platform::win32 {

@@ -6,7 +6,7 @@
 #include <oaidl.h>
 
 #include "../Automation.h"
-#include "../RawVariant.h"
+#include "../core/RawVariant.h"
 
 namespace platform::win32 {
 

@@ -7,7 +7,7 @@
 #include "../Clipboard.h"
 #include "../MessageBox.h"
 #include "../Messages.h"
-#include "../ScopeGuard.h"
+#include "../core/ScopeGuard.h"
 #include "Handles.h"
 #include "RunLockName.h"
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "platform/Utf8.h"
+#include "platform/core/Utf8.h"
 #include "platform/win32/Handles.h"
 
 namespace standin {

@@ -9,7 +9,7 @@
 
 #include "RawResultVariant.h"
 #include "platform/Automation.h"
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 #include "platform/win32/ComHandles.h"
 #include "sim/act/ActObjects.h"
 

@@ -5,7 +5,7 @@
 
 #include <cstring>
 
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 
 namespace standin {
 

@@ -26,7 +26,7 @@
 #include "Journal.h"
 #include "ServerRegistration.h"
 #include "StandinIds.h"
-#include "platform/Failure.h"
+#include "platform/core/Failure.h"
 #include "sim/act/ActIni.h"
 #include "sim/act/ActModel.h"
 

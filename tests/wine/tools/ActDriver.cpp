@@ -29,9 +29,9 @@
 
 #include "act/clACTApplication.h"
 #include "platform/Automation.h"
-#include "platform/Failure.h"
-#include "platform/Utf8.h"
 #include "platform/Waiting.h"
+#include "platform/core/Failure.h"
+#include "platform/core/Utf8.h"
 
 namespace {
 

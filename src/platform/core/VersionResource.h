@@ -5,7 +5,7 @@
 #include <cstddef>
 #include <span>
 
-#include "Program.h"
+#include "../Program.h"
 
 namespace platform {
 

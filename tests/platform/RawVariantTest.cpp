@@ -6,8 +6,8 @@
 #include <cmath>
 #include <limits>
 
-#include "platform/Failure.h"
-#include "platform/RawVariant.h"
+#include "platform/core/Failure.h"
+#include "platform/core/RawVariant.h"
 #include "support/FailureNumber.h"
 
 namespace {

@@ -1,6 +1,6 @@
 #include "Ansi.h"
 
-#include "CodePage.h"
+#include "../CodePage.h"
 #include "Failure.h"
 
 namespace platform {
