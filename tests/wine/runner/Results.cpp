@@ -69,24 +69,6 @@ const wchar_t* OutcomeWord(Outcome outcome) {
     return L"failed";
 }
 
-std::string ToUtf8(const std::wstring& text) {
-    int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        needed, nullptr, nullptr);
-    return bytes;
-}
-
-std::wstring FromUtf8(const std::string& bytes) {
-    int needed =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        needed);
-    return text;
-}
-
 std::wstring LogName(const std::wstring& testName) {
     std::wstring name = testName;
     for (wchar_t& c : name) {

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tools/Utf8Text.h"
+
 namespace testrunner {
 
 enum class Outcome { Passed, Failed, Skipped };
@@ -36,7 +38,7 @@ std::wstring Summary(const std::vector<Result>& results);
 // The file name of a test's output in the log folder.
 std::wstring LogName(const std::wstring& testName);
 
-std::string ToUtf8(const std::wstring& text);
-std::wstring FromUtf8(const std::string& bytes);
+using winetest::FromUtf8;
+using winetest::ToUtf8;
 
 }  // namespace testrunner

@@ -2,18 +2,13 @@
 
 #include <sstream>
 
+#include "tools/Utf8Text.h"
+
 namespace testrunner {
 
 namespace {
 
-std::wstring Widen(const std::string& bytes) {
-    int needed =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        needed);
-    return text;
-}
+using winetest::FromUtf8;
 
 std::string Trimmed(const std::string& line) {
     std::size_t first = line.find_first_not_of(" \t\r");
@@ -61,13 +56,13 @@ std::vector<ListedProgram> ReadList(const std::string& text, std::wstring& error
         bool valid = program.whole || kind == "each";
         valid = valid && Seconds(FirstWord(rest, rest), program.seconds);
         if (valid && program.whole) {
-            program.name = Widen(FirstWord(rest, rest));
+            program.name = FromUtf8(FirstWord(rest, rest));
         }
-        program.program = Widen(FirstWord(rest, rest));
-        program.arguments = Widen(rest);
+        program.program = FromUtf8(FirstWord(rest, rest));
+        program.arguments = FromUtf8(rest);
         if (!valid || program.program.empty() || (program.whole && program.name.empty())) {
             error = L"line " + std::to_wstring(number) + L" is not a test program's line: " +
-                    Widen(line);
+                    FromUtf8(line);
             return {};
         }
         programs.push_back(program);
@@ -92,7 +87,7 @@ std::vector<std::wstring> ParseTestNames(const std::string& listing) {
         }
         std::string test = FirstWord(Trimmed(line), rest);
         if (!suite.empty() && suite.back() == '.' && !test.empty()) {
-            names.push_back(Widen(suite + test));
+            names.push_back(FromUtf8(suite + test));
         }
     }
     return names;

@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "BundleFolder.h"
+#include "Utf8Text.h"
 #include "standin/StandinIds.h"
 
 namespace winetest {
@@ -12,24 +13,6 @@ namespace {
 
 using platform::win32::KernelHandle;
 constexpr DWORD kPollMs = 20;
-
-std::string Narrow(const std::wstring& text) {
-    int needed = WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()),
-                                     nullptr, 0, nullptr, nullptr);
-    std::string bytes(static_cast<std::size_t>(needed > 0 ? needed : 0), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, text.data(), static_cast<int>(text.size()), bytes.data(),
-                        needed, nullptr, nullptr);
-    return bytes;
-}
-
-std::wstring Widen(const std::string& bytes) {
-    int needed =
-        MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
-    std::wstring text(static_cast<std::size_t>(needed > 0 ? needed : 0), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, bytes.data(), static_cast<int>(bytes.size()), text.data(),
-                        needed);
-    return text;
-}
 
 // The stand-in's exit code after a crash it was set up for: it revoked its classes first.
 constexpr DWORD kCrashedCleanly = 9;
@@ -63,7 +46,7 @@ std::wstring ReadUtf8File(const std::wstring& path) {
     while (ReadFile(file.Get(), chunk, sizeof chunk, &read, nullptr) && read > 0) {
         bytes.append(chunk, read);
     }
-    return Widen(bytes);
+    return FromUtf8(bytes);
 }
 
 bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
@@ -72,7 +55,7 @@ bool WriteUtf8File(const std::wstring& path, const std::wstring& text) {
     if (!file.Valid()) {
         return false;
     }
-    std::string bytes = Narrow(text);
+    std::string bytes = ToUtf8(text);
     DWORD written = 0;
     return WriteFile(file.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &written,
                      nullptr) &&
