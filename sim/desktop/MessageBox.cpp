@@ -1,5 +1,5 @@
-#include "SimDesktop.h"
 #include "platform/MessageBox.h"
+#include "SimDesktop.h"
 
 namespace platform {
 
