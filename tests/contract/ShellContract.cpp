@@ -11,49 +11,29 @@
 namespace portcontract {
 namespace {
 
-using platform::OptionalText;
-
 constexpr Handle32 kFileNotFound = 2;
 
-struct MissingFileRow {
-    const char* name;
-    bool extended;        // ShellExecuteExA, asking for the process; else ShellExecuteA
-    const wchar_t* verb;  // null: the default verb
-};
+using PortContractShell = PortContractTest;
 
-const MissingFileRow kMissingFileRows[] = {
-    {"ShellExecuteA", false, nullptr},
-    {"ShellExecuteExA", true, L"open"},
-};
-
-using PortContractShellExecute = PortContractTable<MissingFileRow>;
-
-TEST_P(PortContractShellExecute, AnswersTwoForAFileThatDoesNotExist) {
-    const MissingFileRow& row = GetParam();
+TEST_F(PortContractShell, ShellExecuteAAnswersTwoForAFileThatDoesNotExist) {
     Env().UseCodePage(1252);
-    const Text file = Env().ScratchFolder() + L"\\Fehlt.txt";
-    const OptionalText verb = row.verb != nullptr ? OptionalText(row.verb) : std::nullopt;
-    if (!row.extended) {
-        EXPECT_EQ(platform::ShellExecuteA(0, verb, file, std::nullopt, std::nullopt,
-                                          platform::kSwShowDefault),
-                  kFileNotFound);
-        return;
-    }
+    EXPECT_EQ(platform::ShellExecuteA(0, std::nullopt, Env().ScratchFolder() + L"\\Fehlt.txt",
+                                      std::nullopt, std::nullopt, platform::kSwShowDefault),
+              kFileNotFound);
+}
+
+TEST_F(PortContractShell, ShellExecuteExAAnswersTwoAndNoProcessForAFileThatDoesNotExist) {
+    Env().UseCodePage(1252);
     platform::ShellExecuteInfoA info;
     info.cbSize = platform::kShellExecuteInfoSize;
     info.fMask = platform::kSeeMaskNoCloseProcess | platform::kSeeMaskFlagNoUi;
-    info.lpVerb = verb;
-    info.lpFile = file;
+    info.lpVerb = L"open";
+    info.lpFile = Env().ScratchFolder() + L"\\Fehlt.txt";
     info.nShow = platform::kSwShowDefault;
     EXPECT_EQ(platform::ShellExecuteExA(info), 0);
     EXPECT_EQ(info.hInstApp, kFileNotFound);
-    EXPECT_EQ(info.hProcess, 0u) << "no process is handed out";
+    EXPECT_EQ(info.hProcess, 0u);
 }
-
-INSTANTIATE_TEST_SUITE_P(Rows, PortContractShellExecute, ::testing::ValuesIn(kMissingFileRows),
-                         RowName());
-
-using PortContractShell = PortContractTest;
 
 TEST_F(PortContractShell, HasADesktopWindowAndNoExitCodeOfNoProcess) {
     EXPECT_NE(platform::GetDesktopWindow(), 0u);
